@@ -1,0 +1,91 @@
+#pragma once
+// The window host on Qt Widgets: one plain window whose keys, close request
+// and timer reach the program's frmMain, and Qt's standard dialogs.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/WindowHost.h"
+
+class QWidget;
+class QTimer;
+
+namespace platform {
+
+class FormWidget;
+class WakeTarget;
+
+class QtWindowHost final : public WindowHost {
+ public:
+  // A QApplication must exist. The program's name titles message boxes that
+  // have no title of their own.
+  explicit QtWindowHost(std::string programName);
+  ~QtWindowHost() override;
+  QtWindowHost(const QtWindowHost&) = delete;
+  QtWindowHost& operator=(const QtWindowHost&) = delete;
+
+  void SetCaption(const std::string& caption) override;
+  void ShowWindow() override;
+  void StartTimer(int intervalMs) override;
+  void DoEvents() override;
+  void ShowMessage(const std::string& text, const std::string& title) override;
+  bool AskYesNo(const std::string& text, const std::string& title) override;
+  std::string AskText(const std::string& prompt, const std::string& title) override;
+  void Beep() override;
+  [[noreturn]] void EndProgram(int status) override;
+
+  // Wiring done by the program's start-up.
+  void SetBeep(std::function<void()> beep);
+  // Runs just before the program ends (closes the audio).
+  void SetOnEnd(std::function<void()> onEnd);
+  // Routes the window's events to the program from now on.
+  void Attach(WindowEvents& events);
+
+  // Wakes a DoEvents that is blocked waiting. Safe from any thread.
+  void PostWakeUp();
+
+  // Attaches the program, delivers its load event once the event loop runs,
+  // and runs the loop; the program ends when the loop does.
+  [[noreturn]] void Run(WindowEvents& events);
+
+  // The end of the program after an error nobody foresaw: the error's text
+  // in a message box and on standard error, then exit status 1.
+  [[noreturn]] void FailUnexpectedly(const std::string& what);
+
+  // Runs one of the program's handlers; an exception escaping it ends the
+  // program here, since it must not unwind through Qt.
+  void Guarded(const std::function<void()>& handler);
+
+  QWidget& Window();
+  // The folder that holds the running program.
+  static std::filesystem::path ProgramFolder();
+
+ private:
+  friend class FormWidget;
+  friend class WakeTarget;
+
+  // Hands one window event to the program, guarded.
+  void Deliver(const std::function<void(WindowEvents&)>& handler);
+  void NoteWakeUp() { ++deliveries_; }
+  std::string TitleOrName(const std::string& title) const;
+  // Gives the keyboard back to the window after a dialog.
+  void Reactivate();
+
+  std::string programName_;
+  WindowEvents* events_ = nullptr;
+  std::unique_ptr<FormWidget> window_;
+  std::unique_ptr<WakeTarget> wakeTarget_;
+  std::unique_ptr<QTimer> timer_;
+  std::function<void()> beep_;
+  std::function<void()> onEnd_;
+  // Events handed to the program (keys, ticks, close requests, wake-ups),
+  // so that DoEvents knows whether anything it waits for has come.
+  uint64_t deliveries_ = 0;
+  // Set once an unexpected error is being shown: the program hears nothing more.
+  bool failing_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,234 @@
+#include "sound/SdlSoundDevice.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <mutex>
+#include <numbers>
+#include <utility>
+
+#include "sound/PanLaw.h"
+
+namespace sound {
+
+struct MixerState {
+  bool open = false;
+};
+
+namespace {
+
+constexpr int kOutputFrequency = 44100;
+constexpr int kOutputChannels = 2;
+// 512 frames at 44.1 kHz is 11.6 ms: a step starts promptly after its key,
+// with room enough that a busy machine does not break up the sound.
+constexpr int kBufferFrames = 512;
+
+// One mixer channel per slot, reserved so the mixer never picks them itself.
+constexpr int kSlotChannels = 4;
+int ChannelOf(ClipSlot slot) {
+  switch (slot) {
+    case ClipSlot::Current:
+      return 0;
+    case ClipSlot::Step:
+      return 1;
+    case ClipSlot::Announcement:
+      return 2;
+    case ClipSlot::Beep:
+      return 3;
+  }
+  return 0;
+}
+
+// The beep: a short tone with soft edges so it does not click.
+constexpr double kBeepSeconds = 0.080;
+constexpr double kBeepHertz = 880.0;
+constexpr double kBeepFadeSeconds = 0.008;
+constexpr double kBeepLevel = 0.35 * 32767.0;
+
+std::function<void(ClipSlot)>& PlayObserver() {
+  static std::function<void(ClipSlot)> observer;
+  return observer;
+}
+
+// The mixer's end-of-channel callback carries no context of its own, so the
+// listener lives here. It runs on the audio thread, or on the window thread
+// inside a halt or close: it only hands the news on.
+std::mutex listenerMutex;
+std::function<void()> activeListener;
+
+void SDLCALL OnChannelFinished(int /*channel*/) {
+  std::lock_guard<std::mutex> lock(listenerMutex);
+  if (activeListener) activeListener();
+}
+
+void InstallListener(std::function<void()> listener) {
+  std::lock_guard<std::mutex> lock(listenerMutex);
+  activeListener = std::move(listener);
+}
+
+class SdlClip final : public Clip {
+ public:
+  SdlClip(std::shared_ptr<const MixerState> state, Mix_Chunk* chunk, ClipSlot slot)
+      : state_(std::move(state)), chunk_(chunk), slot_(slot), channel_(ChannelOf(slot)) {}
+
+  ~SdlClip() override {
+    Stop();
+    // Freeing also halts any channel still on the chunk; once the mixer is
+    // closed it only frees memory.
+    Mix_FreeChunk(chunk_);
+  }
+
+  SdlClip(const SdlClip&) = delete;
+  SdlClip& operator=(const SdlClip&) = delete;
+
+  bool IsPlaying() const override { return state_->open && OnChannel(); }
+
+  void Play() override {
+    if (!state_->open) return;
+    // Restarting a channel drops its pan, so halt first and pan afterwards.
+    if (Mix_Playing(channel_) != 0) Mix_HaltChannel(channel_);
+    ApplyPan();
+    if (Mix_PlayChannel(channel_, chunk_, 0) < 0) {
+      std::cerr << "Cannot play a clip: " << Mix_GetError() << "\n";
+      return;
+    }
+    if (const auto& observer = PlayObserver()) observer(slot_);
+  }
+
+  // Every play starts from the beginning, so rewinding needs nothing.
+  void SetPosition(uint32_t /*position*/) override {}
+
+  void SetPan(int32_t pan) override {
+    pan_ = pan;
+    if (IsPlaying()) ApplyPan();
+  }
+
+  void Stop() override {
+    if (IsPlaying()) Mix_HaltChannel(channel_);
+  }
+
+ private:
+  bool OnChannel() const { return Mix_Playing(channel_) != 0 && Mix_GetChunk(channel_) == chunk_; }
+
+  void ApplyPan() const {
+    const ChannelGains gains = PanToGains(pan_);
+    if (Mix_SetPanning(channel_, gains.left, gains.right) == 0) {
+      std::cerr << "Cannot pan a clip: " << Mix_GetError() << "\n";
+    }
+  }
+
+  std::shared_ptr<const MixerState> state_;
+  Mix_Chunk* chunk_;
+  ClipSlot slot_;
+  int channel_;
+  // A new clip is centred, whatever the clip before it on the channel was.
+  int32_t pan_ = kPanCentre;
+};
+
+}  // namespace
+
+SdlSoundDevice::SdlSoundDevice()
+    : state_(std::make_shared<MixerState>()), frequency_(kOutputFrequency) {}
+
+SdlSoundDevice::~SdlSoundDevice() { Close(); }
+
+bool SdlSoundDevice::Open(std::string& reason) {
+  if (state_->open) return true;
+  // Clips of an earlier opening stay inert even after this one succeeds.
+  state_ = std::make_shared<MixerState>();
+  // Without this SDL takes over SIGINT and SIGTERM and the program could not
+  // be stopped.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    reason = std::string("cannot start the audio system: ") + SDL_GetError();
+    return false;
+  }
+  if (Mix_OpenAudio(kOutputFrequency, AUDIO_S16SYS, kOutputChannels, kBufferFrames) != 0) {
+    reason = std::string("cannot open the audio output: ") + Mix_GetError();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  int frequency = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  Mix_QuerySpec(&frequency, &format, &channels);
+  frequency_ = frequency;
+  Mix_AllocateChannels(kSlotChannels);
+  Mix_ReserveChannels(kSlotChannels);
+  MakeBeep(frequency, channels);
+  InstallListener(listener_);
+  Mix_ChannelFinished(OnChannelFinished);
+  state_->open = true;
+  return true;
+}
+
+std::unique_ptr<Clip> SdlSoundDevice::CreateClip(const std::filesystem::path& wav, ClipSlot slot) {
+  if (!state_->open) {
+    std::cerr << "Cannot load " << wav.string() << ": the audio output is not open\n";
+    return nullptr;
+  }
+  Mix_Chunk* chunk = Mix_LoadWAV(wav.string().c_str());
+  if (chunk == nullptr) {
+    std::cerr << "Cannot load " << wav.string() << ": " << Mix_GetError() << "\n";
+    return nullptr;
+  }
+  return std::make_unique<SdlClip>(state_, chunk, slot);
+}
+
+void SdlSoundDevice::MakeBeep(int frequency, int channels) {
+  const int frames = static_cast<int>(kBeepSeconds * frequency);
+  const int fadeFrames = static_cast<int>(kBeepFadeSeconds * frequency);
+  beepSamples_.assign(static_cast<size_t>(frames) * channels, 0);
+  for (int i = 0; i < frames; ++i) {
+    const int edge = std::min(i, frames - 1 - i);
+    // A raised-cosine ramp at both ends.
+    const double envelope =
+        edge >= fadeFrames ? 1.0 : 0.5 - 0.5 * std::cos(std::numbers::pi * edge / fadeFrames);
+    const double phase = 2.0 * std::numbers::pi * kBeepHertz * i / frequency;
+    const auto sample = static_cast<int16_t>(std::lround(kBeepLevel * envelope * std::sin(phase)));
+    for (int c = 0; c < channels; ++c) beepSamples_[static_cast<size_t>(i) * channels + c] = sample;
+  }
+  beepChunk_ = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(beepSamples_.data()),
+                                 static_cast<Uint32>(beepSamples_.size() * sizeof(int16_t)));
+  if (beepChunk_ == nullptr) std::cerr << "Cannot prepare the beep: " << Mix_GetError() << "\n";
+}
+
+void SdlSoundDevice::PlayBeep() {
+  if (!state_->open || beepChunk_ == nullptr) return;
+  const int channel = ChannelOf(ClipSlot::Beep);
+  if (Mix_PlayChannel(channel, beepChunk_, 0) < 0) {
+    std::cerr << "Cannot play the beep: " << Mix_GetError() << "\n";
+  }
+}
+
+void SdlSoundDevice::SetClipEndListener(std::function<void()> listener) {
+  listener_ = std::move(listener);
+  if (state_->open) InstallListener(listener_);
+}
+
+void SdlSoundDevice::Close() {
+  if (!state_->open) return;
+  // No end notification may reach the host once closing has begun; the
+  // halts below would otherwise raise one on this thread.
+  Mix_ChannelFinished(nullptr);
+  InstallListener(nullptr);
+  Mix_HaltChannel(-1);
+  Mix_FreeChunk(beepChunk_);
+  beepChunk_ = nullptr;
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  state_->open = false;
+}
+
+int SdlSoundDevice::BufferFrames() const { return kBufferFrames; }
+
+int SdlSoundDevice::Frequency() const { return frequency_; }
+
+void SdlSoundDevice::SetPlayObserver(std::function<void(ClipSlot)> observer) {
+  PlayObserver() = std::move(observer);
+}
+
+}  // namespace sound

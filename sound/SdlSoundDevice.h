@@ -1,0 +1,55 @@
+#pragma once
+// The sound device on SDL2_mixer: one mixer channel per clip slot, clips
+// loaded whole from WAV files and converted to the output format.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sound/SoundDevice.h"
+
+struct Mix_Chunk;
+
+namespace sound {
+
+// What the device and its clips share: whether the mixer is open. A clip may
+// outlive the device's open period (or the device itself) and must then
+// leave the mixer alone.
+struct MixerState;
+
+class SdlSoundDevice final : public SoundDevice {
+ public:
+  SdlSoundDevice();
+  ~SdlSoundDevice() override;
+  SdlSoundDevice(const SdlSoundDevice&) = delete;
+  SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
+
+  bool Open(std::string& reason) override;
+  std::unique_ptr<Clip> CreateClip(const std::filesystem::path& wav, ClipSlot slot) override;
+  void PlayBeep() override;
+  void SetClipEndListener(std::function<void()> listener) override;
+  void Close() override;
+
+  // The output buffer in frames, and the output rate once open.
+  int BufferFrames() const;
+  int Frequency() const;
+
+  // Instrumentation: called on the window thread right after a clip has been
+  // handed to the mixer. Empty by default.
+  static void SetPlayObserver(std::function<void(ClipSlot)> observer);
+
+ private:
+  void MakeBeep(int frequency, int channels);
+
+  std::shared_ptr<MixerState> state_;
+  std::function<void()> listener_;
+  int frequency_;
+  // The beep's samples, in the output format; its chunk points into them.
+  std::vector<int16_t> beepSamples_;
+  Mix_Chunk* beepChunk_ = nullptr;
+};
+
+}  // namespace sound

@@ -1,0 +1,98 @@
+// Keys as the programs see them: virtual-key codes, the modifier set, and a
+// held key's repeats.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "platform/KeyMap.h"
+#include "platform/QtWindowHost.h"
+#include "tests/platform/QtTestSupport.h"
+
+namespace {
+
+using tarnwick_test::RecordingForm;
+
+struct KeyCase {
+  Qt::Key qtKey;
+  int virtualKey;
+};
+
+TEST(KeyMap, QtKeysBecomeVirtualKeyCodes) {
+  const KeyCase cases[] = {
+      {Qt::Key_Left, 37},   {Qt::Key_Up, 38},    {Qt::Key_Right, 39},  {Qt::Key_Down, 40},
+      {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},
+      {Qt::Key_Home, 36},   {Qt::Key_End, 35},   {Qt::Key_Delete, 46}, {Qt::Key_A, 65},
+      {Qt::Key_C, 67},      {Qt::Key_S, 83},     {Qt::Key_W, 87},      {Qt::Key_Z, 90},
+      {Qt::Key_0, 48},      {Qt::Key_9, 57},     {Qt::Key_F1, 0},      {Qt::Key_Tab, 0},
+      {Qt::Key_PageUp, 0},  {Qt::Key_Shift, 0},  {Qt::Key_Insert, 0},  {Qt::Key_Exclam, 0},
+  };
+  for (const KeyCase& c : cases) {
+    EXPECT_EQ(platform::VirtualKeyFromQt(c.qtKey), c.virtualKey)
+        << "Qt key 0x" << std::hex << c.qtKey;
+  }
+}
+
+struct ModifierCase {
+  Qt::KeyboardModifiers modifiers;
+  int shift;
+};
+
+TEST(KeyMap, ModifiersBecomeTheShiftSet) {
+  const ModifierCase cases[] = {
+      {Qt::NoModifier, 0},
+      {Qt::ShiftModifier, 1},
+      {Qt::ControlModifier, 2},
+      {Qt::AltModifier, 4},
+      {Qt::ShiftModifier | Qt::ControlModifier, 3},
+      {Qt::ControlModifier | Qt::AltModifier, 6},
+      {Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, 7},
+      {Qt::KeypadModifier, 0},
+      {Qt::KeypadModifier | Qt::ShiftModifier, 1},
+      {Qt::MetaModifier, 0},
+  };
+  for (const ModifierCase& c : cases) {
+    EXPECT_EQ(platform::ShiftStateFromQt(c.modifiers), c.shift)
+        << "modifiers 0x" << std::hex << c.modifiers.toInt();
+  }
+}
+
+class WindowKeys : public tarnwick_test::ApplicationTest {
+ protected:
+  WindowKeys() : host_("Loomsel") { host_.Attach(form_); }
+
+  void Send(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
+    QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
+    QCoreApplication::sendEvent(&host_.Window(), &event);
+  }
+
+  RecordingForm form_;
+  platform::QtWindowHost host_;
+};
+
+TEST_F(WindowKeys, KeyDownsAndKeyUpsCarryTheCodeAndTheShiftSet) {
+  Send(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier, false);
+  Send(QEvent::KeyRelease, Qt::Key_S, Qt::ControlModifier, false);
+  Send(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier, false);
+  Send(QEvent::KeyPress, Qt::Key_Right, Qt::ShiftModifier | Qt::AltModifier, false);
+  // Tab reaches the program instead of moving the focus.
+  Send(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, false);
+  EXPECT_EQ(form_.log, (std::vector<std::string>{"down 83 2", "up 83 2", "down 13 0", "down 39 5",
+                                                 "down 0 0"}));
+}
+
+TEST_F(WindowKeys, HeldKeyRepeatsItsKeyDownAndReleasesOnce) {
+  Send(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, false);
+  // The window system reports each repeat as a release and a press.
+  for (int repeat = 0; repeat < 3; ++repeat) {
+    Send(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, true);
+    Send(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, true);
+  }
+  Send(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, false);
+  EXPECT_EQ(form_.log, (std::vector<std::string>{"down 39 0", "down 39 0", "down 39 0", "down 39 0",
+                                                 "up 39 0"}));
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+// A program's whole run: the host, the sound device and the program folder
+// handed to frmMain, and the ways the run ends.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+
+#include "platform/RunProgram.h"
+#include "tests/platform/QtTestSupport.h"
+#include "tests/platform/ToneWav.h"
+
+namespace {
+
+using tarnwick_test::AnswerNextDialog;
+using tarnwick_test::RecordingForm;
+using tarnwick_test::ShownDialog;
+
+// Runs a program named Loomsel with the given frmMain factory.
+void RunLoomsel(const platform::FormFactory& makeForm) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+  static int argc = 1;
+  static char name[] = "platform_tests";
+  static char* argv[] = {name, nullptr};
+  platform::RunProgram(argc, argv, "Loomsel", makeForm);
+}
+
+// Prints the unexpected-error box and closes it.
+void ReportNextDialog() {
+  static ShownDialog shown;
+  AnswerNextDialog(shown, [](QWidget& dialog) {
+    std::fprintf(stderr, "box \"%s\": %s\n", qPrintable(shown.title), qPrintable(shown.text));
+    static_cast<QDialog&>(dialog).accept();
+  });
+}
+
+TEST(RunProgramDeathTest, FormGetsTheFolderAndASoundDeviceWhoseClipEndsWakeTheHost) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  auto run = [] {
+    RunLoomsel([](platform::WindowHost& host, sound::SoundDevice& sound,
+                  const std::filesystem::path& folder) {
+      auto form = std::make_unique<RecordingForm>();
+      if (folder == std::filesystem::read_symlink("/proc/self/exe").parent_path()) {
+        std::fprintf(stderr, "folder of the program\n");
+      }
+      form->onLoad = [&host, &sound] {
+        std::string reason;
+        if (!sound.Open(reason)) host.EndProgram(2);
+        const auto wav = std::filesystem::temp_directory_path() / "tarnwick-run-program-tone.wav";
+        tarnwick_test::WriteToneWav(wav, 0.2);
+        auto clip = sound.CreateClip(wav, sound::ClipSlot::Current);
+        std::filesystem::remove(wav);
+        if (!clip) host.EndProgram(3);
+        // Without the wake-up wiring the wait below would block for good.
+        QTimer::singleShot(std::chrono::seconds(3), [&host] { host.EndProgram(4); });
+        host.Beep();
+        clip->Play();
+        while (clip->IsPlaying()) host.DoEvents();
+        std::fprintf(stderr, "clip ended\n");
+        host.EndProgram(0);
+      };
+      return form;
+    });
+  };
+  EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "folder of the program\nclip ended");
+}
+
+TEST(RunProgramDeathTest, ErrorDuringLoadIsShownTitledWithTheProgramName) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  auto run = [] {
+    RunLoomsel([](platform::WindowHost&, sound::SoundDevice&, const std::filesystem::path&) {
+      auto form = std::make_unique<RecordingForm>();
+      form->onLoad = [] {
+        ReportNextDialog();
+        throw std::runtime_error("no mazes here");
+      };
+      return form;
+    });
+  };
+  EXPECT_EXIT(run(), ::testing::ExitedWithCode(1),
+              "Loomsel: unexpected error: no mazes here\n.*box \"Loomsel\": no mazes here");
+}
+
+TEST(RunProgramDeathTest, ErrorMakingTheFormIsShownAndEndsTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  auto run = [] {
+    RunLoomsel([](platform::WindowHost&, sound::SoundDevice&,
+                  const std::filesystem::path&) -> std::unique_ptr<platform::WindowEvents> {
+      ReportNextDialog();
+      throw std::runtime_error("out of memory");
+    });
+  };
+  EXPECT_EXIT(run(), ::testing::ExitedWithCode(1), "box \"Loomsel\": out of memory");
+}
+
+}  // namespace
