@@ -116,3 +116,79 @@ e2e_audio_rms() {  # e2e_audio_rms <raw-file> <from> <to>
   sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n trim "$2" "=$3" stat 2>&1 |
     awk '/RMS +amplitude/ {print $3}'
 }
+
+# Waits until exactly <count> visible windows carry the exact title (a
+# program's window and its dialog may share one).
+e2e_wait_title_count() {  # e2e_wait_title_count <title> <count> [seconds]
+  local deadline=$((SECONDS + ${3:-15})) id n
+  while [ $SECONDS -lt $deadline ]; do
+    n=0
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true); do
+      [ "$(xdotool getwindowname "$id" 2>/dev/null || true)" = "$1" ] && n=$((n + 1))
+    done
+    [ "$n" -eq "$2" ] && return 0
+    sleep 0.1
+  done
+  e2e_fail "expected $2 window(s) titled '$1', saw $n"
+}
+
+# Waits until the window with the keyboard focus carries the exact title.
+e2e_wait_active() {  # e2e_wait_active <title> [seconds]
+  local deadline=$((SECONDS + ${2:-15})) name=""
+  while [ $SECONDS -lt $deadline ]; do
+    name=$(xdotool getactivewindow getwindowname 2>/dev/null || true)
+    [ "$name" = "$1" ] && return 0
+    sleep 0.1
+  done
+  e2e_fail "expected the focus on '$1', it is on '$name'"
+}
+
+# Waits for a process to end and sets E2E_STATUS to its exit status.
+e2e_wait_status() {  # e2e_wait_status <pid> [seconds]
+  local deadline=$((SECONDS + ${2:-15}))
+  while kill -0 "$1" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || e2e_fail "process $1 still running"
+    sleep 0.1
+  done
+  E2E_STATUS=0
+  wait "$1" 2>/dev/null || E2E_STATUS=$?
+}
+
+# Fails unless the process is still running.
+e2e_expect_running() {  # e2e_expect_running <pid> <what>
+  kill -0 "$1" 2>/dev/null || e2e_fail "the program ended: $2"
+}
+
+# Waits until the raw recording holds at least <seconds> of audio.
+e2e_wait_audio() {  # e2e_wait_audio <raw-file> <seconds> [timeout]
+  local deadline=$((SECONDS + ${3:-30})) bytes
+  bytes=$(awk -v s="$2" 'BEGIN { printf "%d\n", s * 176400 }')
+  while [ "$(stat -c %s "$1" 2>/dev/null || echo 0)" -lt "$bytes" ]; do
+    [ $SECONDS -lt $deadline ] || e2e_fail "the recording did not reach $2 s"
+    sleep 0.05
+  done
+}
+
+# The time in seconds of the first sound after <from> (louder than 1% of
+# full scale for 5 ms); empty when all is silent after it.
+e2e_audio_onset() {  # e2e_audio_onset <raw-file> <from>
+  local total rest
+  total=$(stat -c %s "$1")
+  rest=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -t raw - trim "$2" silence 1 0.005 1% |
+    wc -c)
+  [ "$rest" -gt 0 ] || return 0
+  awk -v t="$total" -v r="$rest" -v f="$2" \
+    'BEGIN { printf "%.3f\n", f + ((t - f * 176400) - r) / 176400 }'
+}
+
+# The rough frequency in Hz of the recording between two times, both
+# channels mixed.
+e2e_audio_freq() {  # e2e_audio_freq <raw-file> <from> <to>
+  sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n trim "$2" "=$3" remix 1,2 stat 2>&1 |
+    awk '/Rough +frequency/ {print $3}'
+}
+
+# A sine tone as a clip: 22050 Hz, mono, 16-bit.
+e2e_tone() {  # e2e_tone <wav-file> <seconds> <hz>
+  sox -n -r 22050 -c 1 -b 16 "$1" synth "$2" sine "$3" gain -6
+}

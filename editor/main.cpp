@@ -1,0 +1,17 @@
+// The maze editor's entry point: the Qt window host and the SDL2_mixer
+// sound device, wired to the editor's window.
+
+#include <memory>
+
+#include "editor/EditorTexts.h"
+#include "editor/frmMain.h"
+#include "platform/RunProgram.h"
+
+int main(int argc, char** argv) {
+  return platform::RunProgram(
+      argc, argv, editor::kProgramName,
+      [](platform::WindowHost& host, sound::SoundDevice& device,
+         const std::filesystem::path& programFolder) -> std::unique_ptr<platform::WindowEvents> {
+        return std::make_unique<editor::frmMain>(host, device, programFolder);
+      });
+}
