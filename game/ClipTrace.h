@@ -1,0 +1,30 @@
+#pragma once
+// A sound device that tells what is heard: every clip start is written as a
+// line ("go", "step at column 3", "7"), then passed on to the real device.
+// The headless demonstration prints these lines as the game plays.
+
+#include <ostream>
+
+#include "sound/SoundDevice.h"
+
+namespace game {
+
+class ClipTrace final : public sound::SoundDevice {
+ public:
+  ClipTrace(sound::SoundDevice& device, std::ostream& out) : device_(device), out_(out) {}
+
+  bool Open(std::string& reason) override { return device_.Open(reason); }
+  std::unique_ptr<sound::Clip> CreateClip(const std::filesystem::path& wav,
+                                          sound::ClipSlot slot) override;
+  void PlayBeep() override { device_.PlayBeep(); }
+  void SetClipEndListener(std::function<void()> listener) override {
+    device_.SetClipEndListener(std::move(listener));
+  }
+  void Close() override { device_.Close(); }
+
+ private:
+  sound::SoundDevice& device_;
+  std::ostream& out_;
+};
+
+}  // namespace game

@@ -1,0 +1,48 @@
+#pragma once
+// Every text the game shows or names: its caption and messages, the clip
+// files it plays, and the window modes. Spelled once, here.
+
+#include <string>
+#include <vector>
+
+namespace game {
+
+inline constexpr char kProgramName[] = "Tarnwick";
+inline constexpr char kCaption[] = "Tarnwick";
+
+inline constexpr char kMazeFileMessage[] =
+    "Error reading maze file. Please ensure the mazes in the game's folder are in numerical "
+    "order.";
+
+// The window modes. Only "menu" and "game" let keys do more than raise the
+// interrupt flag.
+inline constexpr char kModeNone[] = "";
+inline constexpr char kModeMenu[] = "menu";
+inline constexpr char kModeGame[] = "game";
+inline constexpr char kModePlayBreakableSound[] = "play breakable sound";
+inline constexpr char kModePlayBreakableWav[] = "play breakable wav";
+
+// Start-up and menu.
+inline constexpr char kIntroClip[] = "mazeIntro.wav";
+inline constexpr char kStepClip[] = "step.wav";
+inline constexpr char kChooseMazeClip[] = "chooseMaze.wav";
+inline constexpr char kQuitClip[] = "quit.wav";
+
+// Walking.
+inline constexpr char kGoClip[] = "go.wav";
+inline constexpr char kEdgeClip[] = "edge.wav";
+inline constexpr char kWallClip[] = "wall.wav";
+inline constexpr char kDoorClip[] = "door.wav";
+inline constexpr char kKeyClip[] = "key.wav";
+inline constexpr char kOpenDoorClip[] = "open door.wav";
+inline constexpr char kNoOpenDoorClip[] = "no open door.wav";
+inline constexpr char kWinMazeClip[] = "winMaze.wav";
+
+// The words numbers are spoken with: 0 to 19, the tens 20 to 90, the
+// multipliers, and the word said after zero.
+std::vector<std::string> NumberClipNames();
+
+// Every clip the game plays; all must lie in the program folder.
+std::vector<std::string> GameClipNames();
+
+}  // namespace game

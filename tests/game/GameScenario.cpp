@@ -1,0 +1,116 @@
+#include "tests/game/GameScenario.h"
+
+namespace gametest {
+
+Scenario::Scenario() {
+  folder.WriteClips(game::GameClipNames(), kWordMs);
+  folder.WriteClip(game::kIntroClip, kIntroMs);
+  folder.WriteClip(game::kChooseMazeClip, kChooseMazeMs);
+  folder.WriteClip(game::kWinMazeClip, kWinMs);
+  folder.WriteClip(game::kStepClip, kStepMs);
+  for (const char* cue : {game::kGoClip, game::kEdgeClip, game::kWallClip, game::kDoorClip,
+                          game::kKeyClip, game::kOpenDoorClip, game::kNoOpenDoorClip}) {
+    folder.WriteClip(cue, kCueMs);
+  }
+}
+
+Scenario& Scenario::Maze(int number, const std::vector<std::string>& picture) {
+  return MazeOf(number, fake::DrawMaze(picture));
+}
+
+Scenario& Scenario::MazeOf(int number, const maze::MazeRecord& record) {
+  folder.WriteMaze(std::to_string(number), record);
+  return *this;
+}
+
+Scenario& Scenario::Press(int key, int shift) {
+  host.Press(t_, key, shift, kHoldMs);
+  t_ += kGapMs;
+  return *this;
+}
+
+Scenario& Scenario::Press(std::initializer_list<int> keys) {
+  for (int key : keys) Press(key);
+  return *this;
+}
+
+Scenario& Scenario::Together(std::initializer_list<int> keys) {
+  for (int key : keys) host.KeyDown(t_, key);
+  for (int key : keys) host.KeyUp(t_ + kHoldMs, key);
+  t_ += kGapMs;
+  return *this;
+}
+
+Scenario& Scenario::Hold(int key, int repeats) {
+  for (int i = 0; i <= repeats; ++i) host.KeyDown(t_ + i * 30, key);
+  t_ += kGapMs + repeats * 30;
+  return *this;
+}
+
+Scenario& Scenario::Release(int key) {
+  host.KeyUp(t_, key);
+  t_ += kGapMs;
+  return *this;
+}
+
+Scenario& Scenario::Close() {
+  host.CloseRequest(t_);
+  t_ += kGapMs;
+  return *this;
+}
+
+Scenario& Scenario::Wait(int64_t ms) {
+  t_ += ms;
+  return *this;
+}
+
+Scenario& Scenario::At(int64_t time) {
+  t_ = time;
+  return *this;
+}
+
+Scenario& Scenario::Choose(int entry) {
+  for (int i = 1; i < entry; ++i) Press(vk::kDown);
+  return Press(vk::kEnter);
+}
+
+std::optional<int> Scenario::Run() { return host.Run(form); }
+
+std::vector<std::string> Scenario::Heard(int64_t from, int64_t to) const {
+  std::vector<std::string> names;
+  for (const fake::HeardClip& clip : sound.Heard()) {
+    if (clip.time >= from && clip.time < to) names.push_back(clip.name);
+  }
+  return names;
+}
+
+std::vector<std::string> Scenario::Said(int64_t from, int64_t to) const {
+  std::vector<std::string> names;
+  for (const fake::HeardClip& clip : sound.Heard()) {
+    if (clip.time >= from && clip.time < to && clip.slot == sound::ClipSlot::Announcement) {
+      names.push_back(clip.name);
+    }
+  }
+  return names;
+}
+
+int64_t Scenario::PlayedAt(const std::string& name, int nth) const {
+  return OpAt("play", name, nth);
+}
+
+int64_t Scenario::OpAt(const std::string& op, const std::string& name, int nth) const {
+  for (const fake::SoundOp& o : sound.ops) {
+    if (o.op == op && o.name == name && nth-- == 0) return o.time;
+  }
+  return -1;
+}
+
+std::vector<int32_t> Scenario::StepPans() const {
+  std::vector<int32_t> pans;
+  for (const fake::HeardClip& clip : sound.Heard()) {
+    if (clip.slot == sound::ClipSlot::Step) pans.push_back(clip.pan);
+  }
+  return pans;
+}
+
+}  // namespace gametest

@@ -1,0 +1,103 @@
+// The spoken readouts: space for where the player stands, W for the goal,
+// played through the announcement queue while the player walks on.
+#include "tests/game/GameScenario.h"
+
+namespace {
+
+using gametest::Scenario;
+using testing::ElementsAre;
+namespace vk = platform::vk;
+
+maze::GridPosition At(int x, int y) { return {static_cast<int16_t>(x), static_cast<int16_t>(y)}; }
+
+maze::MazeRecord OpenField(maze::GridPosition start, maze::GridPosition goal) {
+  maze::MazeRecord record = maze::NewMazeRecord();
+  record.start = start;
+  record.goal = goal;
+  return record;
+}
+
+struct ReadoutCase {
+  const char* story;
+  maze::GridPosition start;
+  maze::GridPosition goal;
+  int key;
+  std::vector<std::string> said;
+};
+
+TEST(Readout, SpeaksXThenYInWords) {
+  const ReadoutCase cases[] = {
+      {"space at (7, 12)", At(7, 12), At(90, 90), vk::kSpace, {"7.wav", "12.wav"}},
+      {"W for the goal", At(7, 12), At(34, 10), gametest::kW, {"30.wav", "4.wav", "10.wav"}},
+      {"100 as one hundred", At(100, 5), At(1, 1), vk::kSpace, {"1.wav", "hundred.wav", "5.wav"}},
+      {"W at the far corner",
+       At(1, 1),
+       At(100, 100),
+       gametest::kW,
+       {"1.wav", "hundred.wav", "1.wav", "hundred.wav"}},
+      {"a round ten", At(20, 1), At(1, 2), vk::kSpace, {"20.wav", "1.wav"}},
+  };
+  for (const ReadoutCase& c : cases) {
+    SCOPED_TRACE(c.story);
+    Scenario s;
+    s.MazeOf(1, OpenField(c.start, c.goal)).Choose(1);
+    const int64_t asked = s.Time();
+    s.Press(c.key);
+    EXPECT_EQ(s.Run(), std::nullopt);
+    EXPECT_EQ(s.Said(asked), c.said);
+    EXPECT_EQ(s.form.position, c.start);
+  }
+}
+
+TEST(Readout, EachWordStartsOnTheFirstTickAfterThePreviousEnds) {
+  Scenario s;
+  s.MazeOf(1, OpenField(At(7, 12), At(90, 90))).Choose(1);
+  const int64_t asked = s.Time();
+  s.Press(vk::kSpace);
+  EXPECT_EQ(s.Run(), std::nullopt);
+  const int64_t first = s.PlayedAt("7.wav");
+  const int64_t second = s.PlayedAt("12.wav");
+  EXPECT_GE(first, asked);
+  EXPECT_LT(first, asked + game::kTimerIntervalMs);
+  EXPECT_GE(second, first + gametest::kWordMs);
+  EXPECT_LT(second, first + gametest::kWordMs + game::kTimerIntervalMs);
+}
+
+TEST(Readout, ASecondPressSilencesTheFirstReadout) {
+  Scenario s;
+  s.MazeOf(1, OpenField(At(7, 12), At(55, 66))).Choose(1);
+  const int64_t asked = s.Time();
+  s.Press(vk::kSpace);
+  const int64_t again = asked + 60;  // "7" is still being spoken
+  s.At(again).Press(gametest::kW);
+  EXPECT_EQ(s.Run(), std::nullopt);
+  EXPECT_EQ(s.OpAt("stop", "7.wav"), again);
+  EXPECT_THAT(s.Said(asked), ElementsAre("7.wav", "50.wav", "5.wav", "60.wav", "6.wav"));
+}
+
+TEST(Readout, ThePlayerWalksOnWhileItIsSpoken) {
+  Scenario s;
+  s.MazeOf(1, OpenField(At(7, 12), At(90, 90))).Choose(1);
+  const int64_t asked = s.Time();
+  s.host.Press(asked, vk::kSpace, 0, 10);
+  s.host.Press(asked + 30, vk::kRight, 0, 10);
+  EXPECT_EQ(s.Run(), std::nullopt);
+  EXPECT_THAT(s.Said(asked), ElementsAre("7.wav", "12.wav"));
+  EXPECT_EQ(s.PlayedAt("step.wav"), asked + 30);
+  EXPECT_EQ(s.form.position, At(8, 12));
+}
+
+TEST(Readout, WaitsOutsideTheGameAndTheMenuDropsWhatIsLeft) {
+  Scenario s;
+  s.MazeOf(1, OpenField(At(7, 12), At(8, 12))).Choose(1);
+  const int64_t asked = s.Time();
+  s.host.Press(asked, vk::kSpace, 0, 10);
+  s.host.Press(asked + 30, vk::kRight, 0, 10);  // onto the goal while "7" is spoken
+  EXPECT_EQ(s.Run(), std::nullopt);
+  EXPECT_EQ(s.PlayedAt("winMaze.wav"), asked + 30);
+  // No tick starts "12" during the winning clip or the menu's opening clip,
+  // and the menu's first word clears it.
+  EXPECT_THAT(s.Said(asked), ElementsAre("7.wav", "1.wav"));
+}
+
+}  // namespace

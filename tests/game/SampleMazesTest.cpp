@@ -1,0 +1,102 @@
+// The sample mazes that ship with the game: each is a well-formed maze file,
+// and each is won by walking the maze library's route through the game's
+// own key handling.
+#include <fstream>
+#include <sstream>
+
+#include "maze/MazeFile.h"
+#include "maze/MazeFolder.h"
+#include "maze/MazeSearch.h"
+#include "tests/game/GameScenario.h"
+
+namespace {
+
+using gametest::Scenario;
+namespace vk = platform::vk;
+
+const std::filesystem::path kSampleFolder = std::filesystem::path(TARNWICK_SOURCE_DIR) / "mazes";
+
+std::string ReadBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+int KeyOf(maze::RouteStep step) {
+  switch (step) {
+    case maze::RouteStep::Left:
+      return vk::kLeft;
+    case maze::RouteStep::Right:
+      return vk::kRight;
+    case maze::RouteStep::Up:
+      return vk::kUp;
+    case maze::RouteStep::Down:
+      return vk::kDown;
+    case maze::RouteStep::OpenDoor:
+      return vk::kEnter;
+  }
+  return 0;
+}
+
+maze::MazeRecord LoadSample(int number) {
+  maze::LoadResult loaded = maze::LoadMaze(maze::MazePath(kSampleFolder, std::to_string(number)));
+  EXPECT_TRUE(loaded.ok()) << loaded.error.Describe();
+  return loaded.ok() ? *loaded.maze : maze::NewMazeRecord();
+}
+
+TEST(SampleMazes, AreFiveFilesExactlyInTheMazeFormat) {
+  for (int number = 1; number <= 5; ++number) {
+    SCOPED_TRACE(number);
+    const std::string bytes = ReadBytes(maze::MazePath(kSampleFolder, std::to_string(number)));
+    const maze::LoadResult loaded = maze::ParseMaze(bytes);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_FALSE(loaded.report.HasFindings());
+    EXPECT_TRUE(maze::StartAndGoalOnGrid(*loaded.maze));
+    EXPECT_EQ(maze::FormatMaze(*loaded.maze), bytes);
+  }
+  EXPECT_EQ(maze::CountMazeFiles(kSampleFolder), 5);
+}
+
+TEST(SampleMazes, GrowFromACorridorToALabyrinth) {
+  const maze::Route corridor = maze::FindRoute(LoadSample(1));
+  EXPECT_EQ(corridor.doorsOpened, 0);
+  for (maze::RouteStep step : corridor.steps) EXPECT_EQ(step, corridor.steps.front());
+  EXPECT_EQ(maze::FindRoute(LoadSample(3)).doorsOpened, 1);
+  const maze::Route keys = maze::FindRoute(LoadSample(4));
+  EXPECT_GE(keys.keyOrder.size(), 3u);
+  EXPECT_GE(keys.doorsOpened, 3);
+  const maze::FloodResult labyrinth = maze::FloodMaze(LoadSample(5));
+  EXPECT_GT(labyrinth.reachableCells, 4000);
+}
+
+TEST(SampleMazes, EachIsWonThroughTheGamesKeys) {
+  for (int number = 1; number <= 5; ++number) {
+    SCOPED_TRACE(number);
+    Scenario s;
+    for (const auto& entry : std::filesystem::directory_iterator(kSampleFolder)) {
+      if (entry.path().extension() == ".maz") {
+        std::filesystem::copy_file(entry.path(), s.folder.Path() / entry.path().filename());
+      }
+    }
+    const maze::MazeRecord record = LoadSample(number);
+    const maze::Route route = maze::FindRoute(record);
+    ASSERT_TRUE(route.found);
+    ASSERT_FALSE(route.steps.empty());
+    s.Choose(number);
+    // Each key released before the next is pressed.
+    for (maze::RouteStep step : route.steps) {
+      s.host.Press(s.Time(), KeyOf(step), 0, 10);
+      s.Wait(30);
+    }
+    const int64_t lastPress = s.Time() - 30;
+    EXPECT_EQ(s.Run(), std::nullopt);
+    EXPECT_EQ(s.form.MazeNumber, number);
+    EXPECT_EQ(s.PlayedAt("winMaze.wav"), lastPress);
+    EXPECT_EQ(s.PlayedAt("winMaze.wav", 1), -1);
+    EXPECT_EQ(s.form.position, record.goal);
+    EXPECT_EQ(s.form.FormMode, "menu");
+  }
+}
+
+}  // namespace
