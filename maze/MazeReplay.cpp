@@ -17,6 +17,7 @@ ReplayResult ReplayRoute(const MazeRecord& record, const std::vector<RouteStep>&
   int position = IndexOf(record.start);
   int facing = -1;  // no arrow pressed yet
   uint32_t keys = 0;
+  result.path.push_back(record.start);
 
   if (steps.empty() && position == goal) {
     // Standing on the goal: the game wins on the first press of any key.
@@ -38,6 +39,7 @@ ReplayResult ReplayRoute(const MazeRecord& record, const std::vector<RouteStep>&
       const int next = Neighbour(position, facing);
       if (next >= 0 && !IsWall(cells[next]) && !IsDoor(cells[next])) {
         position = next;
+        result.path.push_back(PositionOf(next));
         if (IsKey(cells[next])) {
           keys |= KeyBit(KeyNumber(cells[next]));
           cells[next] = kFloor;

@@ -98,6 +98,9 @@ struct ReplayResult {
   // Presses made up to and including the winning one (all when not won).
   std::size_t pressesUsed = 0;
   GridPosition end;
+  // The cells stood on, in order: the start, then each cell moved onto up to
+  // the end. Empty when the start lies off the grid.
+  std::vector<GridPosition> path;
 };
 ReplayResult ReplayRoute(const MazeRecord& record, const std::vector<RouteStep>& steps);
 
