@@ -1,0 +1,23 @@
+# Runs mazegen and mazecheck as an author would; fails on any surprise.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+function(expect_status expected)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL expected)
+    message(FATAL_ERROR "${ARGN}: exit status ${status}, expected ${expected}\n${out}${err}")
+  endif()
+  set(last_out "${out}" PARENT_SCOPE)
+endfunction()
+
+expect_status(0 ${MAZEGEN} --seed 7 --keys 4 --output ${WORK}/6.maz)
+expect_status(0 ${MAZECHECK} --route --picture ${WORK}/6.png ${WORK}/6.maz)
+if(NOT last_out MATCHES "Winnable\\.\n" OR NOT last_out MATCHES "Route: ")
+  message(FATAL_ERROR "unexpected report:\n${last_out}")
+endif()
+if(NOT EXISTS ${WORK}/6.png)
+  message(FATAL_ERROR "no picture written")
+endif()
+expect_status(2 ${MAZECHECK} ${WORK}/6.maz ${WORK}/7.maz)
+expect_status(2 ${MAZEGEN} --keys 4)
+expect_status(0 ${MAZECHECK} --help)
