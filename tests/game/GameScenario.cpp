@@ -59,6 +59,21 @@ Scenario& Scenario::Close() {
   return *this;
 }
 
+int64_t Scenario::PressRoute(const std::vector<maze::RouteStep>& steps) {
+  int64_t last = t_;
+  for (maze::RouteStep step : steps) {
+    int key = platform::vk::kEnter;
+    if (step == maze::RouteStep::Left) key = platform::vk::kLeft;
+    if (step == maze::RouteStep::Right) key = platform::vk::kRight;
+    if (step == maze::RouteStep::Up) key = platform::vk::kUp;
+    if (step == maze::RouteStep::Down) key = platform::vk::kDown;
+    last = t_;
+    host.Press(t_, key, 0, 10);
+    t_ += 30;
+  }
+  return last;
+}
+
 Scenario& Scenario::Wait(int64_t ms) {
   t_ += ms;
   return *this;

@@ -14,6 +14,7 @@
 
 #include "game/GameTexts.h"
 #include "game/frmMain.h"
+#include "maze/MazeSearch.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/FakeSound.h"
 #include "tests/support/ScenarioFolder.h"
@@ -63,6 +64,9 @@ class Scenario {
   Scenario& At(int64_t time);
   // In the menu: down to the entry, then Enter.
   Scenario& Choose(int entry);
+  // A route pressed key by key, each released before the next (Enter for a
+  // door). Returns the time of the last press.
+  int64_t PressRoute(const std::vector<maze::RouteStep>& steps);
   int64_t Time() const { return t_; }
 
   // Runs the game from its load; the exit status when it ended.

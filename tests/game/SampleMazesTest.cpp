@@ -12,7 +12,6 @@
 namespace {
 
 using gametest::Scenario;
-namespace vk = platform::vk;
 
 const std::filesystem::path kSampleFolder = std::filesystem::path(TARNWICK_SOURCE_DIR) / "mazes";
 
@@ -21,22 +20,6 @@ std::string ReadBytes(const std::filesystem::path& file) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
-}
-
-int KeyOf(maze::RouteStep step) {
-  switch (step) {
-    case maze::RouteStep::Left:
-      return vk::kLeft;
-    case maze::RouteStep::Right:
-      return vk::kRight;
-    case maze::RouteStep::Up:
-      return vk::kUp;
-    case maze::RouteStep::Down:
-      return vk::kDown;
-    case maze::RouteStep::OpenDoor:
-      return vk::kEnter;
-  }
-  return 0;
 }
 
 maze::MazeRecord LoadSample(int number) {
@@ -84,12 +67,7 @@ TEST(SampleMazes, EachIsWonThroughTheGamesKeys) {
     ASSERT_TRUE(route.found);
     ASSERT_FALSE(route.steps.empty());
     s.Choose(number);
-    // Each key released before the next is pressed.
-    for (maze::RouteStep step : route.steps) {
-      s.host.Press(s.Time(), KeyOf(step), 0, 10);
-      s.Wait(30);
-    }
-    const int64_t lastPress = s.Time() - 30;
+    const int64_t lastPress = s.PressRoute(route.steps);
     EXPECT_EQ(s.Run(), std::nullopt);
     EXPECT_EQ(s.form.MazeNumber, number);
     EXPECT_EQ(s.PlayedAt("winMaze.wav"), lastPress);

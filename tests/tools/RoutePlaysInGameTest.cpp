@@ -13,25 +13,8 @@
 namespace {
 
 using gametest::Scenario;
-namespace vk = platform::vk;
 
 const std::filesystem::path kSampleFolder = std::filesystem::path(TARNWICK_SOURCE_DIR) / "mazes";
-
-int KeyOf(maze::RouteStep step) {
-  switch (step) {
-    case maze::RouteStep::Left:
-      return vk::kLeft;
-    case maze::RouteStep::Right:
-      return vk::kRight;
-    case maze::RouteStep::Up:
-      return vk::kUp;
-    case maze::RouteStep::Down:
-      return vk::kDown;
-    case maze::RouteStep::OpenDoor:
-      return vk::kEnter;
-  }
-  return 0;
-}
 
 // Presses the printed route in the game and checks that it wins on its last
 // press.
@@ -42,11 +25,7 @@ void ExpectWinsInTheGame(const maze::MazeRecord& record, const std::vector<std::
   Scenario s;
   s.MazeOf(1, record);
   s.Choose(1);
-  for (maze::RouteStep step : *steps) {
-    s.host.Press(s.Time(), KeyOf(step), 0, 10);
-    s.Wait(30);
-  }
-  const int64_t lastPress = s.Time() - 30;
+  const int64_t lastPress = s.PressRoute(*steps);
   EXPECT_EQ(s.Run(), std::nullopt);
   EXPECT_EQ(s.PlayedAt("winMaze.wav"), lastPress);
   EXPECT_EQ(s.PlayedAt("winMaze.wav", 1), -1);
