@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <map>
 #include <mutex>
 #include <numbers>
 #include <utility>
@@ -14,8 +15,22 @@
 
 namespace sound {
 
+// A clip file read and converted to the output format once, kept for as
+// long as the file keeps its modification time and size. Reading and
+// converting a WAV takes a millisecond or more, starting samples already in
+// memory a few microseconds; the samples played are the same either way.
+struct DecodedClip {
+  std::filesystem::file_time_type modified;
+  std::uintmax_t size = 0;
+  // Never played itself: each clip plays its own chunk over these samples.
+  std::shared_ptr<Mix_Chunk> samples;
+};
+
 struct MixerState {
   bool open = false;
+  // By path, for this opening of the mixer only: another opening may
+  // convert to another format.
+  std::map<std::string, DecodedClip> decoded;
 };
 
 namespace {
@@ -25,6 +40,8 @@ constexpr int kOutputChannels = 2;
 // 512 frames at 44.1 kHz is 11.6 ms: a step starts promptly after its key,
 // with room enough that a busy machine does not break up the sound.
 constexpr int kBufferFrames = 512;
+// The programs name a few dozen clips; a folder with far more starts over.
+constexpr size_t kMaxDecodedClips = 128;
 
 // One mixer channel per slot, reserved so the mixer never picks them itself.
 constexpr int kSlotChannels = 4;
@@ -71,13 +88,19 @@ void InstallListener(std::function<void()> listener) {
 
 class SdlClip final : public Clip {
  public:
-  SdlClip(std::shared_ptr<const MixerState> state, Mix_Chunk* chunk, ClipSlot slot)
-      : state_(std::move(state)), chunk_(chunk), slot_(slot), channel_(ChannelOf(slot)) {}
+  // The chunk plays the decoded samples, which the clip keeps alive.
+  SdlClip(std::shared_ptr<const MixerState> state, std::shared_ptr<Mix_Chunk> samples,
+          Mix_Chunk* chunk, ClipSlot slot)
+      : state_(std::move(state)),
+        samples_(std::move(samples)),
+        chunk_(chunk),
+        slot_(slot),
+        channel_(ChannelOf(slot)) {}
 
   ~SdlClip() override {
     Stop();
     // Freeing also halts any channel still on the chunk; once the mixer is
-    // closed it only frees memory.
+    // closed it only frees memory. The samples stay with their owner.
     Mix_FreeChunk(chunk_);
   }
 
@@ -121,12 +144,41 @@ class SdlClip final : public Clip {
   }
 
   std::shared_ptr<const MixerState> state_;
+  std::shared_ptr<Mix_Chunk> samples_;
   Mix_Chunk* chunk_;
   ClipSlot slot_;
   int channel_;
   // A new clip is centred, whatever the clip before it on the channel was.
   int32_t pan_ = kPanCentre;
 };
+
+// The file's samples in the output format: from the decoded clips while the
+// file is unchanged, otherwise read afresh (and kept when it can be read).
+std::shared_ptr<Mix_Chunk> DecodedSamples(MixerState& state, const std::filesystem::path& wav) {
+  const std::string key = wav.string();
+  std::error_code error;
+  const std::filesystem::file_time_type modified = std::filesystem::last_write_time(wav, error);
+  const std::uintmax_t size = error ? 0 : std::filesystem::file_size(wav, error);
+  if (!error) {
+    const auto found = state.decoded.find(key);
+    if (found != state.decoded.end() && found->second.modified == modified &&
+        found->second.size == size) {
+      return found->second.samples;
+    }
+  }
+  state.decoded.erase(key);
+  Mix_Chunk* chunk = Mix_LoadWAV(key.c_str());
+  if (chunk == nullptr) {
+    std::cerr << "Cannot load " << key << ": " << Mix_GetError() << "\n";
+    return nullptr;
+  }
+  std::shared_ptr<Mix_Chunk> samples(chunk, Mix_FreeChunk);
+  if (!error) {
+    if (state.decoded.size() >= kMaxDecodedClips) state.decoded.clear();
+    state.decoded[key] = {modified, size, samples};
+  }
+  return samples;
+}
 
 }  // namespace
 
@@ -170,12 +222,14 @@ std::unique_ptr<Clip> SdlSoundDevice::CreateClip(const std::filesystem::path& wa
     std::cerr << "Cannot load " << wav.string() << ": the audio output is not open\n";
     return nullptr;
   }
-  Mix_Chunk* chunk = Mix_LoadWAV(wav.string().c_str());
+  std::shared_ptr<Mix_Chunk> samples = DecodedSamples(*state_, wav);
+  if (!samples) return nullptr;
+  Mix_Chunk* chunk = Mix_QuickLoad_RAW(samples->abuf, samples->alen);
   if (chunk == nullptr) {
     std::cerr << "Cannot load " << wav.string() << ": " << Mix_GetError() << "\n";
     return nullptr;
   }
-  return std::make_unique<SdlClip>(state_, chunk, slot);
+  return std::make_unique<SdlClip>(state_, std::move(samples), chunk, slot);
 }
 
 void SdlSoundDevice::MakeBeep(int frequency, int channels) {
@@ -216,6 +270,8 @@ void SdlSoundDevice::Close() {
   Mix_ChannelFinished(nullptr);
   InstallListener(nullptr);
   Mix_HaltChannel(-1);
+  // Clips still held keep their own samples.
+  state_->decoded.clear();
   Mix_FreeChunk(beepChunk_);
   beepChunk_ = nullptr;
   Mix_CloseAudio();

@@ -1,0 +1,106 @@
+// The benchmark: every figure, with its median, 95th percentile, baseline
+// and target, in one run. Usage: tarnwick_bench [--quick]
+// (--quick takes fewer samples, for a first look).
+
+#include <QApplication>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <thread>
+
+#include "bench/Figures.h"
+
+namespace {
+
+// A figure that hangs ends the run with a word, rather than never.
+class Watchdog {
+ public:
+  Watchdog() : thread_([this] { Watch(); }) {}
+  ~Watchdog() {
+    stop_ = true;
+    thread_.join();
+  }
+  void Figure(const std::string& id) {
+    current_ = id;
+    since_ = std::chrono::steady_clock::now().time_since_epoch().count();
+  }
+
+ private:
+  void Watch() {
+    while (!stop_) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+      if (now - since_.load() > std::chrono::nanoseconds(std::chrono::minutes(3)).count()) {
+        std::cerr << "tarnwick_bench: figure " << current_ << " has not finished in 3 minutes\n";
+        std::_Exit(2);
+      }
+    }
+  }
+  std::atomic<bool> stop_{false};
+  std::atomic<long long> since_{std::chrono::steady_clock::now().time_since_epoch().count()};
+  std::string current_;
+  std::thread thread_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int child = bench::StartUpChild(argc, argv);
+  if (child >= 0) return child;
+
+  bench::Settings settings;
+  if (argc > 1 && std::string(argv[1]) == "--quick") {
+    settings = {300, 2, 5, 100, 30, 3};
+  } else if (argc > 1) {
+    std::cerr << "usage: tarnwick_bench [--quick]\n";
+    return 2;
+  }
+  bench::UseHeadlessPlatform();
+  QApplication application(argc, argv);
+  bench::Report report(std::cout);
+  report.Say("Tarnwick benchmark: Qt offscreen platform, SDL2_mixer on its dummy driver.");
+  report.Say("Times are wall-clock; processor use is user+system time of the whole process");
+  report.Say("(every thread, the audio thread included) per second of wall time.\n");
+  Watchdog watchdog;
+  try {
+    watchdog.Figure("1a");
+    bench::KeyToSoundMinimal(report, settings);
+    watchdog.Figure("2a");
+    const bench::Summary spin = bench::WaitingClip(report, settings);
+    {
+      watchdog.Figure("game start");
+      bench::GameSession game;
+      const double seconds = game.StartToGameMode();
+      report.Say("(the game played its intro and started maze 1 in " + bench::Fixed(seconds, 1) +
+                 " s)");
+      watchdog.Figure("1b");
+      bench::KeyToSoundGame(report, settings, game);
+      watchdog.Figure("2c");
+      bench::WaitingGameMode(report, settings, game, spin);
+      watchdog.Figure("2b");
+      bench::WaitingMenu(report, settings, game, spin);
+    }
+    watchdog.Figure("3");
+    bench::StartUp(report, settings);
+    watchdog.Figure("4");
+    bench::ClipCreation(report, settings);
+    watchdog.Figure("5");
+    bench::MazeFigures(report, settings);
+#ifdef TARNWICK_BENCH_MAZECHECK
+    bench::MazeCheckFigure(report, settings);
+#else
+    report.Say("[5e] mazecheck: not measured, the tools are not part of this build");
+#endif
+  } catch (const bench::ProgramEnded& ended) {
+    std::cerr << "tarnwick_bench: the game ended unexpectedly (status " << ended.status << ")\n";
+    return 1;
+  } catch (const std::exception& error) {
+    std::cerr << "tarnwick_bench: " << error.what() << "\n";
+    return 1;
+  }
+  report.PrintTable();
+  return 0;
+}

@@ -1,0 +1,138 @@
+// A save that fails keeps the author editing with nothing lost: the maze in
+// memory keeps every change, the file on disk stays as it was, and a later
+// save, once the cause is gone, writes it all. Two causes: a folder standing
+// where the temporary file goes, and a full file system.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "editor/EditorTexts.h"
+#include "editor/frmMain.h"
+#include "maze/MazeFile.h"
+#include "tests/robustness/StormSupport.h"
+
+namespace robustness {
+namespace {
+
+namespace vk = platform::vk;
+
+constexpr char kSaveFailedStart[] = "The maze could not be saved to 1.maz: ";
+
+// The editor on the fakes, with a hook for the moment the save failure is
+// shown.
+class SaveHost : public fake::FakeHost {
+ public:
+  using FakeHost::FakeHost;
+  void ShowMessage(const std::string& text, const std::string& title) override {
+    if (text.rfind(kSaveFailedStart, 0) == 0 && onSaveFailed) onSaveFailed(text);
+    FakeHost::ShowMessage(text, title);
+  }
+  std::function<void(const std::string&)> onSaveFailed;
+};
+
+maze::MazeRecord StartingMaze() {
+  maze::MazeRecord record = maze::NewMazeRecord();
+  record.start = {3, 3};
+  record.goal = {9, 9};
+  return record;
+}
+
+// Opens maze 1, puts a wall at 1,1 and one at 2,1, and saves with Esc: the
+// first save fails for a reason that names `cause`, `makeRoom` runs while
+// its message is up, and the second Esc saves.
+void RunFailedSaveStory(const fake::ScenarioFolder& folder, const std::string& cause,
+                        const std::function<void()>& makeRoom) {
+  const std::filesystem::path file = folder.Path() / "1.maz";
+  const std::string before = maze::FormatMaze(StartingMaze());
+  ASSERT_EQ(folder.ReadFile("1.maz"), before);
+
+  fake::VirtualClock clock;
+  fake::FakeSound sound(clock);
+  SaveHost host(clock, sound);
+  editor::frmMain form(host, sound, folder.Path());
+  host.AnswerText("1");
+  host.AnswerOk();   // it exists
+  host.AnswerYes();  // save changes: fails
+  host.AnswerOk();   // the failure
+  host.AnswerYes();  // save changes: saved
+  host.AnswerNo();   // no other maze
+  host.Press(1000, vk::kSpace);
+  host.Press(2000, vk::kEscape);
+  host.Press(3000, vk::kRight);
+  host.Press(4000, vk::kSpace);
+  host.Press(5000, vk::kEscape);
+  bool failed = false;
+  host.onSaveFailed = [&](const std::string& text) {
+    failed = true;
+    EXPECT_NE(text.find(cause), std::string::npos) << text;
+    EXPECT_EQ(folder.ReadFile("1.maz"), before) << "the failed save touched the maze file";
+    EXPECT_EQ(maze::CellAt(form.Maze().grid, 1, 1), maze::kWall) << "the change was lost";
+    makeRoom();
+  };
+  EXPECT_EQ(host.Run(form), 0);
+  EXPECT_TRUE(failed) << "the first save did not fail";
+  EXPECT_EQ(host.UnusedAnswers(), 0u);
+  // Editing went on after the failure: the cursor moved and a second wall
+  // went in, and both reached the file.
+  maze::MazeRecord expected = StartingMaze();
+  maze::SetCell(expected.grid, 1, 1, maze::kWall);
+  maze::SetCell(expected.grid, 2, 1, maze::kWall);
+  EXPECT_EQ(folder.ReadFile("1.maz"), maze::FormatMaze(expected));
+  EXPECT_FALSE(std::filesystem::exists(maze::SavingPath(file)));
+}
+
+TEST(FailedSaveTest, AFolderWhereTheTemporaryFileGoesKeepsTheAuthorEditing) {
+  fake::ScenarioFolder folder;
+  WriteEditorClips(folder);
+  folder.WriteMaze("1", StartingMaze());
+  const std::filesystem::path inTheWay = maze::SavingPath(folder.Path() / "1.maz");
+  std::filesystem::create_directory(inTheWay);
+  RunFailedSaveStory(folder, "cannot be created", [&] { std::filesystem::remove(inTheWay); });
+}
+
+// A small tmpfs mounted over the program folder for one test.
+class SmallFileSystem {
+ public:
+  explicit SmallFileSystem(const std::filesystem::path& where) : where_(where) {
+    const std::string command =
+        "mount -t tmpfs -o size=256k tarnwick-full '" + where.string() + "' 2>/dev/null";
+    mounted_ = std::system(command.c_str()) == 0;
+  }
+  ~SmallFileSystem() {
+    if (mounted_) std::system(("umount '" + where_.string() + "'").c_str());
+  }
+  bool Mounted() const { return mounted_; }
+
+ private:
+  std::filesystem::path where_;
+  bool mounted_ = false;
+};
+
+TEST(FailedSaveTest, AFullFileSystemKeepsTheAuthorEditing) {
+  fake::ScenarioFolder folder;
+  const SmallFileSystem small(folder.Path());
+  if (!small.Mounted()) {
+    GTEST_SKIP() << "cannot mount a small tmpfs over " << folder.Path()
+                 << " (needs root and a system that allows mounting); the full file system case "
+                    "is not tested";
+  }
+  WriteEditorClips(folder);
+  folder.WriteMaze("1", StartingMaze());
+  // Fill every byte that is left.
+  const std::filesystem::path filler = folder.Path() / "filler";
+  {
+    std::ofstream out(filler, std::ios::binary);
+    const std::string block(4096, 'x');
+    while (out.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+    }
+  }
+  ASSERT_FALSE(std::ofstream(folder.Path() / "probe", std::ios::binary) << std::string(8192, 'x'))
+      << "the file system did not fill up";
+  std::filesystem::remove(folder.Path() / "probe");
+  RunFailedSaveStory(folder, "No space left on device", [&] { std::filesystem::remove(filler); });
+}
+
+}  // namespace
+}  // namespace robustness

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Kills a process that saves a maze in a loop (the editor's save, two mazes
+# in turn) at random moments, again and again. After every kill the maze
+# file must be exactly the old maze or exactly the new one, and nothing but
+# the one temporary file of an interrupted save may lie beside it; the next
+# save removes that too.
+#
+# Usage: save_kill_test.sh <maze_save_loop> [kills]
+set -euo pipefail
+
+helper=${1:?usage: save_kill_test.sh <maze_save_loop> [kills]}
+kills=${2:-200}
+seed=${TARNWICK_KILL_SEED:-4711}
+RANDOM=$seed
+dir=$(mktemp -d /tmp/tarnwick-savekill.XXXXXX)
+trap 'rm -rf "$dir"' EXIT
+
+fail() {
+  echo "FAIL (seed $seed, kill $i): $*" >&2
+  ls -la "$dir" >&2
+  exit 1
+}
+
+"$helper" "$dir" references
+"$helper" "$dir" once
+old=0 new=0 interrupted=0
+for i in $(seq 1 "$kills"); do
+  "$helper" "$dir" loop &
+  pid=$!
+  # 5 to 64 ms: past the helper's start, into its saves.
+  sleep "$(printf '0.%03d' $((RANDOM % 60 + 5)))"
+  kill -KILL "$pid"
+  wait "$pid" 2>/dev/null || true
+  if cmp -s "$dir/1.maz" "$dir/old.ref"; then
+    old=$((old + 1))
+  elif cmp -s "$dir/1.maz" "$dir/new.ref"; then
+    new=$((new + 1))
+  else
+    fail "1.maz is neither the old maze nor the new one"
+  fi
+  extra=$(ls -A "$dir" | grep -v -x -e 1.maz -e old.ref -e new.ref -e .1.maz.saving || true)
+  [ -z "$extra" ] || fail "stray files: $extra"
+  [ -e "$dir/.1.maz.saving" ] && interrupted=$((interrupted + 1))
+done
+
+"$helper" "$dir" once
+cmp -s "$dir/1.maz" "$dir/old.ref" || fail "the save after the kills did not write the maze"
+[ ! -e "$dir/.1.maz.saving" ] || fail "the save after the kills left its temporary file"
+
+echo "save kill: $kills kills (seed $seed): $old left the old maze, $new the new one;" \
+  "$interrupted cut a save short"
+# The kills must have landed both between saves and inside them.
+[ "$old" -gt 0 ] && [ "$new" -gt 0 ] || fail "the kills never found one of the two mazes"
+[ "$interrupted" -gt 0 ] || fail "no kill landed inside a save"
