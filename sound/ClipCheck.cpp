@@ -46,6 +46,7 @@ void StartUpOrEnd(ClipPlayback& clips, platform::WindowHost& host,
     host.ShowMessage(MissingClipsMessage(missing), programName);
     host.EndProgram(1);
   }
+  clips.PreloadClips(clipNames);
 }
 
 }  // namespace sound

@@ -28,7 +28,8 @@ inline constexpr char kNoSoundMessage[] = "Please install directX8 or later";
 // the window. When the device cannot be opened the fixed message is shown
 // (the real reason goes to standard error) and the program ends; when a
 // clip the program names is missing from its folder, one message names
-// them all (titled with the program's name) and the program ends.
+// them all (titled with the program's name) and the program ends. Every
+// clip is then read ahead, so none waits for its file when first played.
 void StartUpOrEnd(ClipPlayback& clips, platform::WindowHost& host,
                   std::span<const std::string> clipNames, const std::string& programName);
 

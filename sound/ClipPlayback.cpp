@@ -48,6 +48,10 @@ std::unique_ptr<Clip> ClipPlayback::CreateClip(const std::string& name, ClipSlot
   return clip;
 }
 
+void ClipPlayback::PreloadClips(std::span<const std::string> names) {
+  for (const std::string& name : names) device_.Preload(folder_ / name);
+}
+
 void ClipPlayback::LoadStepClip() {
   bool created = false;
   stepClip_ = CreateClip(kStepClipName, ClipSlot::Step, created);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform/WindowHost.h"
@@ -42,6 +43,8 @@ class ClipPlayback {
   // Loads the step sound into StepClip; the game also loads a silent copy
   // into AnnouncementClip.
   void LoadStepClip();
+  // Reads every named clip ahead, so no first play waits for its file.
+  void PreloadClips(std::span<const std::string> names);
   void LoadAnnouncementClip();
 
   void PlayClipAndWait(const std::string& name, int16_t pan);

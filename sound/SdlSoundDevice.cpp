@@ -232,6 +232,10 @@ std::unique_ptr<Clip> SdlSoundDevice::CreateClip(const std::filesystem::path& wa
   return std::make_unique<SdlClip>(state_, std::move(samples), chunk, slot);
 }
 
+void SdlSoundDevice::Preload(const std::filesystem::path& wav) {
+  if (state_->open) DecodedSamples(*state_, wav);
+}
+
 void SdlSoundDevice::MakeBeep(int frequency, int channels) {
   const int frames = static_cast<int>(kBeepSeconds * frequency);
   const int fadeFrames = static_cast<int>(kBeepFadeSeconds * frequency);

@@ -29,6 +29,7 @@ class SdlSoundDevice final : public SoundDevice {
 
   bool Open(std::string& reason) override;
   std::unique_ptr<Clip> CreateClip(const std::filesystem::path& wav, ClipSlot slot) override;
+  void Preload(const std::filesystem::path& wav) override;
   void PlayBeep() override;
   void SetClipEndListener(std::function<void()> listener) override;
   void Close() override;

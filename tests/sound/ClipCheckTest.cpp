@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "sound/ClipCheck.h"
+#include "tests/sound/SoundHarness.h"
 #include "tests/support/ScenarioFolder.h"
 
 namespace {
@@ -20,6 +21,43 @@ TEST(MissingClips, NamesEachAbsentFileOnceInOrder) {
   EXPECT_EQ(sound::MissingClipsMessage({"step.wav"}),
             "This sound file is missing from the program folder: step.wav. The program cannot "
             "run without it and will now close.");
+}
+
+// A program that runs only the start-up, for the clips named.
+struct StartUpHarness : soundtest::Harness {
+  std::vector<std::string> names{"step.wav", "go.wav", "open door.wav"};
+  void Form_Load() override { sound::StartUpOrEnd(clips, host, names, "Tarnwick"); }
+};
+
+TEST(StartUpOrEnd, ShowsTheWindowAndReadsEveryClipAhead) {
+  StartUpHarness h;
+  h.folder.WriteClips(h.names, 100);
+  EXPECT_EQ(h.Run(), std::nullopt);
+  EXPECT_TRUE(h.host.shown);
+  EXPECT_EQ(h.sound.preloaded, h.names);
+  EXPECT_TRUE(h.host.dialogs.empty());
+}
+
+TEST(StartUpOrEnd, AMissingClipIsNamedAndEndsTheProgramBeforeAnyIsRead) {
+  StartUpHarness h;
+  h.folder.WriteClips({"step.wav", "go.wav"}, 100);
+  h.host.AnswerOk();
+  EXPECT_EQ(h.Run(), 1);
+  ASSERT_EQ(h.host.dialogs.size(), 1u);
+  EXPECT_EQ(h.host.dialogs[0].title, "Tarnwick");
+  EXPECT_NE(h.host.dialogs[0].text.find("open door.wav"), std::string::npos);
+  EXPECT_TRUE(h.sound.preloaded.empty());
+}
+
+TEST(StartUpOrEnd, NoSoundDeviceShowsTheFixedMessageWithTheDefaultTitle) {
+  StartUpHarness h;
+  h.sound.openFailure = "no audio";
+  h.host.AnswerOk();
+  EXPECT_EQ(h.Run(), 1);
+  ASSERT_EQ(h.host.dialogs.size(), 1u);
+  EXPECT_EQ(h.host.dialogs[0].text, "Please install directX8 or later");
+  EXPECT_EQ(h.host.dialogs[0].title, "");
+  EXPECT_FALSE(h.host.shown);
 }
 
 }  // namespace

@@ -41,6 +41,9 @@ class FakeSound : public sound::SoundDevice {
   bool Open(std::string& reason) override;
   std::unique_ptr<sound::Clip> CreateClip(const std::filesystem::path& wav,
                                           sound::ClipSlot slot) override;
+  void Preload(const std::filesystem::path& wav) override {
+    preloaded.push_back(wav.filename().string());
+  }
   void PlayBeep() override { beeps.push_back(clock_.now); }
   void SetClipEndListener(std::function<void()> listener) override { listener_ = std::move(listener); }
   void Close() override { closed = true; }
@@ -59,6 +62,7 @@ class FakeSound : public sound::SoundDevice {
   // Records.
   std::vector<SoundOp> ops;
   std::vector<int64_t> beeps;
+  std::vector<std::string> preloaded;
   bool opened = false;
   bool closed = false;
 
