@@ -23,21 +23,13 @@ constexpr char kKeyPrompt[] =
 
 TEST(CellEditing, SpaceBuildsAWallOnAnythingButAWall) {
   EditorScenario s;
-  s.folder.WriteMaze("1", fake::DrawMaze({" A#S"}));
-  s.EnterNumber("1");
-  s.Ok();
-  const Moment onOpen = s.Press(vk::kSpace);
-  s.Press(vk::kRight);
-  const Moment onDoor = s.Press(vk::kSpace, kShift);
-  s.Press(vk::kRight);
-  const Moment onWall = s.Press(vk::kSpace);
-  s.Press(vk::kRight);
-  const Moment onStart = s.Press(vk::kSpace);
+  s.Open(fake::DrawMaze({" A#S"}));
+  std::vector<Moment> keys = s.Keys(" >");
+  for (const Moment& m : s.Keys(" > > ", kShift)) keys.push_back(m);
   s.Run();
-  EXPECT_THAT(s.Heard(onOpen), ElementsAre("wall.wav 0"));
-  EXPECT_THAT(s.Heard(onDoor), ElementsAre("wall.wav 0"));
-  EXPECT_THAT(s.Heard(onWall), IsEmpty());
-  EXPECT_THAT(s.Heard(onStart), ElementsAre("start.wav 0"));
+  EXPECT_THAT(s.HeardEach(keys), ElementsAre("wall.wav 0", "step.wav -960, door.wav 0",
+                                             "wall.wav 0", "step.wav -940, wall.wav 0", "",
+                                             "step.wav -920, start.wav 0", "start.wav 0"));
   for (int x = 1; x <= 4; ++x) EXPECT_EQ(s.Cell(x, 1), maze::kWall) << x;
   EXPECT_EQ(s.form.Maze().start, (maze::GridPosition{4, 1}));
 }
@@ -45,120 +37,82 @@ TEST(CellEditing, SpaceBuildsAWallOnAnythingButAWall) {
 // Door and key numbers are asked until one from 1 to 20 comes; the cell
 // changes only then.
 TEST(CellEditing, DoorAndKeyNumbersAreAskedUntilOneFromOneToTwenty) {
-  struct Case {
-    int key;
-    const char* prompt;
-    std::vector<std::string> entries;  // the last one is taken
-    maze::CellCode cell;
-    const char* heard;
-  };
   const std::vector<std::string> unusable = {"0", "21", "-1", "32768", "", "abc", "3."};
-  auto then = [&unusable](const std::string& last) {
-    std::vector<std::string> entries = unusable;
-    entries.push_back(last);
-    return entries;
-  };
-  const Case kCases[] = {
-      {kKeyD, kDoorPrompt, then(" 3 "), maze::DoorCell(3), "door.wav 0"},
-      {kKeyD, kDoorPrompt, then("20"), maze::DoorCell(20), "door.wav 0"},
-      {kKeyD, kDoorPrompt, then("1.9"), maze::DoorCell(1), "door.wav 0"},
-      {kKeyK, kKeyPrompt, then(" 3 "), maze::KeyCell(3), "key.wav 0"},
-      {kKeyK, kKeyPrompt, then("20"), maze::KeyCell(20), "key.wav 0"},
-      {kKeyK, kKeyPrompt, then("+1"), maze::KeyCell(1), "key.wav 0"},
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(testing::Message() << (c.key == kKeyD ? "door " : "key ") << c.entries.back());
-    EditorScenario s;
-    std::deque<std::string> answers(c.entries.begin(), c.entries.end());
-    answers.push_front("1");  // the maze number
-    std::vector<maze::CellCode> cellWhileAsked;
-    s.host.answerer = [&](fake::DialogKind kind, const std::string& text) {
-      if (kind != fake::DialogKind::Text || answers.empty()) {
-        throw fake::ScriptError("unexpected dialog: " + text);
-      }
-      if (text == c.prompt) cellWhileAsked.push_back(s.Cell(1, 1));
-      std::string answer = answers.front();
-      answers.pop_front();
-      return fake::DialogAnswer{kind, false, answer};
-    };
-    const Moment place = s.Press(c.key);
-    s.Run();
-    std::vector<std::string> prompts = s.Shown(place);
-    EXPECT_EQ(prompts, std::vector<std::string>(c.entries.size(), c.prompt));
-    EXPECT_EQ(cellWhileAsked, std::vector<maze::CellCode>(c.entries.size(), maze::kFloor));
-    EXPECT_EQ(s.Cell(1, 1), c.cell);
-    EXPECT_THAT(s.Heard(place), ElementsAre(c.heard));
+  std::deque<std::string> answers = {"1"};  // the maze number
+  for (const char* taken : {" 3 ", "20", "1.9", " 3 ", "20", "+1"}) {
+    answers.insert(answers.end(), unusable.begin(), unusable.end());
+    answers.push_back(taken);
   }
+  EditorScenario s;
+  int askedOnFloor = 0;
+  s.host.answerer = [&](fake::DialogKind kind, const std::string& text) {
+    if (kind != fake::DialogKind::Text || answers.empty()) {
+      throw fake::ScriptError("unexpected dialog: " + text);
+    }
+    const maze::GridPosition at = s.form.EditCursor();
+    if (text != kPrompt && s.Cell(at.x, at.y) == maze::kFloor) ++askedOnFloor;
+    const std::string answer = answers.front();
+    answers.pop_front();
+    return fake::DialogAnswer{kind, false, answer};
+  };
+  const std::vector<Moment> keys = s.Keys("D>D>D>K>K>K");
+  s.Run();
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(s.Shown(keys[2 * i]), std::vector<std::string>(8, i < 3 ? kDoorPrompt : kKeyPrompt));
+    EXPECT_THAT(s.Heard(keys[2 * i]), ElementsAre(i < 3 ? "door.wav 0" : "key.wav 0"));
+  }
+  EXPECT_EQ(askedOnFloor, 6 * 8);
+  const maze::CellCode placed[] = {maze::DoorCell(3), maze::DoorCell(20), maze::DoorCell(1),
+                                   maze::KeyCell(3),  maze::KeyCell(20),  maze::KeyCell(1)};
+  for (int x = 1; x <= 6; ++x) EXPECT_EQ(s.Cell(x, 1), placed[x - 1]) << x;
 }
 
+// To change a door's number it must be deleted first: D on a door asks
+// nothing, and so does K on a key.
 TEST(CellEditing, ADoorReplacesAKeyAndAKeyADoorButNeitherItsOwnKind) {
   EditorScenario s;
-  s.folder.WriteMaze("1", fake::DrawMaze({"aB"}));  // key 1, then door 2
-  s.EnterNumber("1");
-  s.Ok();
-  const Moment doorOnKey = s.Press(kKeyD);
+  s.Open(fake::DrawMaze({"aB"}));  // key 1, then door 2
   s.EnterNumber("5");
-  const Moment doorOnDoor = s.Press(kKeyD);
-  s.Press(vk::kRight);
-  const Moment keyOnDoor = s.Press(kKeyK);
   s.EnterNumber("6");
-  const Moment keyOnKey = s.Press(kKeyK);
+  const std::vector<Moment> keys = s.Keys("DD>KK");
   s.Run();
-  EXPECT_THAT(s.Shown(doorOnKey), ElementsAre(kDoorPrompt));
-  EXPECT_THAT(s.Heard(doorOnKey), ElementsAre("door.wav 0"));
-  EXPECT_THAT(s.Shown(keyOnDoor), ElementsAre(kKeyPrompt));
-  EXPECT_THAT(s.Heard(keyOnDoor), ElementsAre("key.wav 0"));
-  // To change a door's number it must be deleted first: D on a door asks
-  // nothing, and so does K on a key.
-  for (const Moment& m : {doorOnDoor, keyOnKey}) {
-    EXPECT_THAT(s.Shown(m), IsEmpty());
-    EXPECT_THAT(s.Heard(m), IsEmpty());
-  }
+  EXPECT_THAT(s.Shown(keys[0]), ElementsAre(kDoorPrompt));
+  EXPECT_THAT(s.Shown(keys[3]), ElementsAre(kKeyPrompt));
+  EXPECT_THAT(s.Shown(keys[1]), IsEmpty());
+  EXPECT_THAT(s.Shown(keys[4]), IsEmpty());
+  EXPECT_THAT(s.HeardEach(keys),
+              ElementsAre("door.wav 0", "", "step.wav -960, door.wav 0", "key.wav 0", ""));
   EXPECT_EQ(s.Cell(1, 1), maze::DoorCell(5));
   EXPECT_EQ(s.Cell(2, 1), maze::KeyCell(6));
 }
 
+// Delete clears walls, doors and keys and says so, not even the goal after;
+// open cells, also the start's, are left alone in silence. It is waited for.
 TEST(CellEditing, DeleteClearsWallsDoorsAndKeysAndLeavesOpenCellsAlone) {
   EditorScenario s;
   // Wall, door 4, key 9, open, the start on open floor, the goal on a wall, open.
   maze::MazeRecord record = fake::DrawMaze({"#Di  # "});
   record.start = {5, 1};
   record.goal = {6, 1};
-  s.folder.WriteMaze("1", record);
-  s.EnterNumber("1");
-  s.Ok();
+  s.Open(record);
   std::vector<Moment> deletes;
   for (int x = 1; x <= 7; ++x) {
     deletes.push_back(s.Press(vk::kDelete));
     s.Press(vk::kRight);
   }
+  s.PressAt(deletes[0].from + 50, vk::kUp);  // during the first "delete"
   s.Run();
-  // Cleared cells say "delete" and nothing more, not even at the goal.
-  for (int x : {1, 2, 3, 6}) {
-    EXPECT_THAT(s.Heard(deletes[x - 1]), ElementsAre("delete.wav 0")) << x;
-    EXPECT_EQ(s.Cell(x, 1), maze::kFloor) << x;
-  }
-  for (int x : {4, 5, 7}) EXPECT_THAT(s.Heard(deletes[x - 1]), IsEmpty()) << x;
+  EXPECT_THAT(s.HeardEach(deletes), ElementsAre("delete.wav 0", "delete.wav 0", "delete.wav 0", "",
+                                                "", "delete.wav 0", ""));
+  for (int x : {1, 2, 3, 6}) EXPECT_EQ(s.Cell(x, 1), maze::kFloor) << x;
   EXPECT_EQ(s.form.Maze().start, (maze::GridPosition{5, 1}));
   EXPECT_EQ(s.form.Maze().goal, (maze::GridPosition{6, 1}));
-}
-
-TEST(CellEditing, DeleteIsWaitedFor) {
-  EditorScenario s;
-  s.folder.WriteMaze("1", fake::DrawMaze({"#"}));
-  s.EnterNumber("1");
-  s.Ok();
-  const Moment del = s.Press(vk::kDelete);
-  s.PressAt(del.from + 50, vk::kRight);
-  s.Run();
-  EXPECT_THAT(s.keyDepths, ElementsAre(0, 1));
+  EXPECT_EQ(s.keyDepths.at(1), 1);
 }
 
 TEST(CellEditing, FillMakesTheWholeRowWallAndSweepsLeftCentreRight) {
   EditorScenario s;
-  s.folder.WriteMaze("1", OpenMaze({30, 3}, {31, 4}));
-  s.EnterNumber("1");
-  s.Ok();
+  s.Open(OpenMaze({30, 3}, {31, 4}));
   s.PressTimes(2, vk::kDown);
   const Moment fill = s.Press(kKeyF, kCtrl);
   s.PressTimes(29, vk::kRight);  // onto the start, now a wall
@@ -185,9 +139,7 @@ TEST(CellEditing, ClearEmptiesTheMazeOnlyOnYes) {
     SCOPED_TRACE(testing::Message() << "shift " << c.shift << (c.yes ? " yes" : " no"));
     EditorScenario s;
     const maze::MazeRecord drawn = fake::DrawMaze({"  #S", "aB G"});
-    s.folder.WriteMaze("1", drawn);
-    s.EnterNumber("1");
-    s.Ok();
+    s.Open(drawn);
     s.Press(vk::kRight);
     const Moment clear = s.Press(kKeyC, c.shift);
     c.yes ? s.Yes() : s.No();
@@ -210,25 +162,16 @@ TEST(CellEditing, ClearEmptiesTheMazeOnlyOnYes) {
 
 TEST(CellEditing, InfoTellsTheNumberOfADoorOrAKey) {
   EditorScenario s;
-  s.folder.WriteMaze("1", fake::DrawMaze({"Lg# "}));  // door 12, key 7, wall, open
-  s.EnterNumber("1");
+  s.Open(fake::DrawMaze({"Lg# "}));  // door 12, key 7, wall, open
   s.Ok();
-  const Moment door = s.Press(kKeyI);
   s.Ok();
-  s.Press(vk::kRight);
-  const Moment key = s.Press(kKeyI, kShift);
-  s.Ok();
-  s.Press(vk::kRight);
-  const Moment wall = s.Press(kKeyI);
-  s.Press(vk::kRight);
-  const Moment open = s.Press(kKeyI);
+  const std::vector<Moment> keys = s.Keys("I>I>I>I", kShift);
   s.Run();
-  EXPECT_THAT(s.Shown(door),
+  EXPECT_THAT(s.Shown(keys[0]),
               ElementsAre("A door unlocked by a key of number 12 is at this location"));
-  EXPECT_THAT(s.Shown(key), ElementsAre("A key of number  7 is at this location"));
-  EXPECT_THAT(s.Shown(wall), IsEmpty());
-  EXPECT_THAT(s.Shown(open), IsEmpty());
-  EXPECT_THAT(s.Heard(door), IsEmpty());
+  EXPECT_THAT(s.Shown(keys[2]), ElementsAre("A key of number  7 is at this location"));
+  EXPECT_THAT(s.Shown({keys[4].from, keys[6].to}), IsEmpty());
+  EXPECT_THAT(s.Heard(keys[0]), IsEmpty());
 }
 
 }  // namespace

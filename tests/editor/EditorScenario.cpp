@@ -20,6 +20,25 @@ void EditorScenario::PressTimes(int n, int key, int shift) {
   for (int i = 0; i < n; ++i) Press(key, shift);
 }
 
+std::vector<Moment> EditorScenario::Keys(const std::string& script, int shift) {
+  const std::string written = "<>^v !-";
+  const int keys[] = {vk::kLeft,  vk::kRight,  vk::kUp,    vk::kDown,
+                      vk::kSpace, vk::kEscape, vk::kDelete};
+  std::vector<Moment> moments;
+  for (char c : script) {
+    const size_t at = written.find(c);
+    if (at == std::string::npos && (c < 'A' || c > 'Z')) ADD_FAILURE() << "no key '" << c << "'";
+    moments.push_back(Press(at == std::string::npos ? vk::Letter(c) : keys[at], shift));
+  }
+  return moments;
+}
+
+void EditorScenario::Open(const maze::MazeRecord& record, const std::string& number) {
+  folder.WriteMaze(number, record);
+  EnterNumber(number);
+  Ok();
+}
+
 Moment EditorScenario::PressAt(int64_t at, int key, int shift) {
   host.Press(at, key, shift);
   return {at, at + kGapMs};
@@ -42,36 +61,46 @@ std::optional<int> EditorScenario::Run() {
   return status;
 }
 
-std::vector<std::string> EditorScenario::Heard(Moment m) const {
-  std::vector<std::string> heard;
-  for (const fake::HeardClip& clip : sound.Heard()) {
-    if (m.Holds(clip.time)) heard.push_back(clip.name + " " + std::to_string(clip.pan));
+namespace {
+
+// What `pick` makes of each record within a moment.
+template <typename Records, typename Pick>
+auto During(Moment m, const Records& records, Pick pick) {
+  std::vector<decltype(pick(*records.begin()))> picked;
+  for (const auto& record : records) {
+    if (m.Holds(record.time)) picked.push_back(pick(record));
   }
-  return heard;
+  return picked;
+}
+
+}  // namespace
+
+std::vector<std::string> EditorScenario::Heard(Moment m) const {
+  return During(m, sound.Heard(), [](const fake::HeardClip& clip) {
+    return clip.name + " " + std::to_string(clip.pan);
+  });
 }
 
 std::vector<int64_t> EditorScenario::HeardTimes(Moment m) const {
-  std::vector<int64_t> times;
-  for (const fake::HeardClip& clip : sound.Heard()) {
-    if (m.Holds(clip.time)) times.push_back(clip.time);
+  return During(m, sound.Heard(), [](const fake::HeardClip& clip) { return clip.time; });
+}
+
+std::vector<std::string> EditorScenario::HeardEach(const std::vector<Moment>& moments) const {
+  std::vector<std::string> each;
+  for (const Moment& m : moments) {
+    std::string joined;
+    for (const std::string& clip : Heard(m)) joined += (joined.empty() ? "" : ", ") + clip;
+    each.push_back(joined);
   }
-  return times;
+  return each;
 }
 
 std::vector<std::string> EditorScenario::Shown(Moment m) const {
-  std::vector<std::string> shown;
-  for (const fake::ShownDialog& dialog : host.dialogs) {
-    if (m.Holds(dialog.time)) shown.push_back(dialog.text);
-  }
-  return shown;
+  return During(m, host.dialogs, [](const fake::ShownDialog& dialog) { return dialog.text; });
 }
 
 std::vector<std::string> EditorScenario::Captions(Moment m) const {
-  std::vector<std::string> captions;
-  for (const fake::CaptionRecord& caption : host.captions) {
-    if (m.Holds(caption.time)) captions.push_back(caption.text);
-  }
-  return captions;
+  return During(m, host.captions, [](const fake::CaptionRecord& caption) { return caption.text; });
 }
 
 int EditorScenario::Beeps(Moment m) const {

@@ -34,6 +34,10 @@ inline constexpr int kKeyK = vk::Letter('K');
 inline constexpr int kKeyS = vk::Letter('S');
 inline constexpr int kKeyW = vk::Letter('W');
 
+inline constexpr char kPrompt[] =
+    "Please enter the number of the maze you would like to edit or create";
+inline constexpr char kExists[] = "That maze already exists. It will now be opened for editing.";
+
 // A span of virtual time: one key press until the next, or the load until
 // the first press.
 struct Moment {
@@ -82,6 +86,12 @@ class EditorScenario : public platform::WindowEvents {
   Moment Press(int key, int shift = 0);
   // Presses a key n times, for moving.
   void PressTimes(int n, int key, int shift = 0);
+  // Keys written one character each: < > ^ v the arrows, a space, ! Esc,
+  // - Delete, a capital letter its key; each pressed in turn with `shift`.
+  std::vector<Moment> Keys(const std::string& script, int shift = 0);
+  // Maze `number`, written first as `record`, opened past the prompt and the
+  // message that it exists.
+  void Open(const maze::MazeRecord& record, const std::string& number = "1");
   // Presses a key at a chosen time, as during a clip.
   Moment PressAt(int64_t at, int key, int shift = 0);
   Moment CloseRequest();
@@ -96,6 +106,8 @@ class EditorScenario : public platform::WindowEvents {
   // Clips as "name pan", e.g. "wall.wav 0", "step.wav -960".
   std::vector<std::string> Heard(Moment m) const;
   std::vector<int64_t> HeardTimes(Moment m) const;
+  // What each moment brought, joined by ", ": "step.wav -940, wall.wav 0".
+  std::vector<std::string> HeardEach(const std::vector<Moment>& moments) const;
   std::vector<std::string> Shown(Moment m) const;  // dialog texts
   std::vector<std::string> Captions(Moment m) const;
   int Beeps(Moment m) const;

@@ -14,9 +14,6 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
-constexpr char kPrompt[] = "Please enter the number of the maze you would like to edit or create";
-constexpr char kExists[] = "That maze already exists. It will now be opened for editing.";
-
 std::vector<std::string> MazeFilesIn(const std::filesystem::path& folder) {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
@@ -25,13 +22,20 @@ std::vector<std::string> MazeFilesIn(const std::filesystem::path& folder) {
   return names;
 }
 
-TEST(Opening, ShowsTheWindowAsLoomselThenAsksAndPlacesTheCursorAtOneOne) {
+// The window shows as "Loomsel", then the prompt is asked again silently
+// until the entry is a whole number from one; the cursor starts at (1, 1).
+TEST(Opening, ShowsTheWindowThenAsksUntilTheEntryIsAWholeNumberFromOne) {
   EditorScenario s;
-  s.EnterNumber("1");
+  const std::vector<std::string> rejected = {"0",   "-4", "0.7", "abc",  "",   "32768",
+                                             "1e3", "3.", ".5",  "0x10", "1,5"};
+  for (const std::string& entry : rejected) s.EnterNumber(entry);
+  s.Cancel();
+  s.EnterNumber(" 12 ");
   s.Run();
   EXPECT_TRUE(s.host.shown);
+  EXPECT_EQ(s.AllShown(), std::vector<std::string>(rejected.size() + 2, kPrompt));
+  EXPECT_EQ(s.form.MazeNumberText(), "12");
   EXPECT_THAT(s.Captions(s.Load()), ElementsAre("Loomsel", "Location: 1, 1 - Loomsel"));
-  EXPECT_THAT(s.AllShown(), ElementsAre(kPrompt));
   EXPECT_EQ(s.form.EditCursor(), (maze::GridPosition{1, 1}));
   // No greeting, and an open cell at (1, 1) says nothing.
   EXPECT_THAT(s.Heard(s.Load()), IsEmpty());
@@ -40,19 +44,6 @@ TEST(Opening, ShowsTheWindowAsLoomselThenAsksAndPlacesTheCursorAtOneOne) {
   EXPECT_EQ(s.sound.ops.front().op, "create");
   EXPECT_EQ(s.sound.ops.front().name, "step.wav");
   EXPECT_EQ(s.sound.ops.front().slot, sound::ClipSlot::Step);
-}
-
-TEST(Opening, AsksAgainSilentlyUntilTheEntryIsAWholeNumberFromOne) {
-  EditorScenario s;
-  const std::vector<std::string> rejected = {"0",   "-4", "0.7", "abc",  "",   "32768",
-                                             "1e3", "3.", ".5",  "0x10", "1,5"};
-  for (const std::string& entry : rejected) s.EnterNumber(entry);
-  s.Cancel();
-  s.EnterNumber(" 12 ");
-  s.Run();
-  EXPECT_EQ(s.AllShown(), std::vector<std::string>(rejected.size() + 2, kPrompt));
-  EXPECT_EQ(s.form.MazeNumberText(), "12");
-  EXPECT_EQ(s.host.LastCaption(), "Location: 1, 1 - Loomsel");
 }
 
 // The file is named by the entry as typed, without the blanks around it.
@@ -64,10 +55,7 @@ TEST(Opening, TheTrimmedEntryNamesTheMazeFile) {
     EditorScenario s;
     s.folder.WriteMaze("7", OpenMaze({1, 1}, {2, 2}));
     s.EnterNumber(entry);
-    s.Press(kKeyS);
-    s.Press(vk::kRight);
-    s.Press(kKeyW);
-    s.Press(vk::kEscape);
+    s.Keys("S>W!");
     s.Yes();
     s.No();
     EXPECT_EQ(s.Run(), 0);
@@ -77,34 +65,27 @@ TEST(Opening, TheTrimmedEntryNamesTheMazeFile) {
   }
 }
 
-TEST(Opening, ANumberWithoutAFileStartsAnOpenMazeWithNoStartOrGoal) {
-  EditorScenario s;
-  s.folder.WriteMaze("7", fake::DrawMaze({"S G"}));
-  s.EnterNumber("007");
-  s.Run();
-  EXPECT_THAT(s.AllShown(), ElementsAre(kPrompt));
-  EXPECT_TRUE(s.form.Maze().grid == maze::NewMazeRecord().grid);
-  EXPECT_FALSE(s.form.Maze().start.IsSet());
-  EXPECT_FALSE(s.form.Maze().goal.IsSet());
-  EXPECT_THAT(s.Heard(s.Load()), IsEmpty());
-}
-
-TEST(Opening, AnExistingFileIsAnnouncedThenOpenedAsItStands) {
-  EditorScenario s;
-  const maze::MazeRecord drawn = fake::DrawMaze({
-      "#S  a",
-      "  A G",
-  });
-  s.folder.WriteMaze("4", drawn);
-  s.EnterNumber("4");
-  s.Ok();
-  s.Run();
-  EXPECT_THAT(s.AllShown(), ElementsAre(kPrompt, kExists));
-  EXPECT_TRUE(s.form.Maze().grid == drawn.grid);
-  EXPECT_EQ(s.form.Maze().start, (maze::GridPosition{2, 1}));
-  EXPECT_EQ(s.form.Maze().goal, (maze::GridPosition{5, 2}));
-  // A wall at (1, 1).
-  EXPECT_THAT(s.Heard(s.Load()), ElementsAre("wall.wav 0"));
+// A number without a file starts an open maze with no start or goal; an
+// existing file is announced, then opened as it stands.
+TEST(Opening, ANewOrAnExistingMaze) {
+  const maze::MazeRecord drawn = fake::DrawMaze({"#S  a", "  A G"});
+  for (bool existing : {false, true}) {
+    SCOPED_TRACE(existing);
+    EditorScenario s;
+    s.folder.WriteMaze(existing ? "4" : "7", drawn);
+    s.EnterNumber(existing ? "4" : "007");
+    if (existing) s.Ok();
+    s.Run();
+    const maze::MazeRecord opened = existing ? drawn : maze::NewMazeRecord();
+    EXPECT_TRUE(s.form.Maze().grid == opened.grid);
+    EXPECT_EQ(s.form.Maze().start, opened.start);
+    EXPECT_EQ(s.form.Maze().goal, opened.goal);
+    std::vector<std::string> shown = {kPrompt};
+    if (existing) shown.push_back(kExists);
+    EXPECT_EQ(s.AllShown(), shown);
+    // A wall at (1, 1) is heard.
+    EXPECT_EQ(s.HeardEach({s.Load()}), std::vector<std::string>{existing ? "wall.wav 0" : ""});
+  }
 }
 
 TEST(Opening, TheFileIsReadOnlyAfterTheExistsMessageIsDismissed) {
@@ -170,11 +151,8 @@ TEST(Opening, AStartOrGoalOffTheGridOpensUnset) {
     SCOPED_TRACE(testing::Message() << "start " << c.start.x << "," << c.start.y << " goal "
                                     << c.goal.x << "," << c.goal.y);
     EditorScenario s;
-    s.folder.WriteMaze("2", OpenMaze(c.start, c.goal));
-    s.EnterNumber("2");
-    s.Ok();
-    s.Press(kKeyS, kCtrl);
-    s.Press(kKeyW, kCtrl);
+    s.Open(OpenMaze(c.start, c.goal));
+    s.Keys("SW", kCtrl);
     s.Run();
     EXPECT_EQ(s.form.Maze().start, c.openedStart);
     EXPECT_EQ(s.form.Maze().goal, c.openedGoal);
@@ -183,54 +161,42 @@ TEST(Opening, AStartOrGoalOffTheGridOpensUnset) {
   }
 }
 
-TEST(Opening, AStartAtOneOneIsHeardAndWaitedForWithKeysHandledMeanwhile) {
-  EditorScenario s;
-  s.folder.WriteMaze("4", OpenMaze({1, 1}, {9, 9}));
-  s.EnterNumber("4");
-  s.Ok();
-  s.PressAt(50, vk::kRight);  // while "start.wav" plays
-  s.Run();
-  const std::vector<fake::HeardClip> heard = s.sound.Heard();
-  ASSERT_EQ(heard.size(), 2u);
-  EXPECT_EQ(heard[0].name, "start.wav");
-  EXPECT_EQ(heard[0].time, 0);
-  EXPECT_EQ(heard[1].name, "step.wav");
-  EXPECT_EQ(heard[1].time, 50);
-  // The load waited for the clip's end, and the key ran inside that wait.
-  EXPECT_EQ(s.loadReturnedAt, EditorScenario::kClipMs);
-  EXPECT_THAT(s.keyDepths, ElementsAre(1));
-  EXPECT_EQ(s.form.EditCursor(), (maze::GridPosition{2, 1}));
-}
-
-TEST(Opening, AGoalAtOneOneIsHeardAsTheGoal) {
-  EditorScenario s;
-  s.folder.WriteMaze("4", OpenMaze({5, 5}, {1, 1}));
-  s.EnterNumber("4");
-  s.Ok();
-  s.Run();
-  EXPECT_THAT(s.Heard(s.Load()), ElementsAre("win.wav 0"));
-  EXPECT_EQ(s.loadReturnedAt, EditorScenario::kClipMs);
-}
-
-TEST(Opening, EveryClipTheEditorPlaysMustBeInTheFolder) {
-  for (const char* clip :
-       {"step.wav", "start.wav", "win.wav", "wall.wav", "door.wav", "key.wav", "delete.wav"}) {
-    SCOPED_TRACE(clip);
+// A start or goal at (1, 1) is heard and waited for, with keys handled meanwhile.
+TEST(Opening, AStartOrGoalAtOneOneIsHeardAndWaitedFor) {
+  for (bool start : {true, false}) {
+    SCOPED_TRACE(start);
     EditorScenario s;
-    std::filesystem::remove(s.folder.Path() / clip);
-    s.Ok();
-    EXPECT_EQ(s.Run(), 1);
-    EXPECT_THAT(s.AllShown(), ElementsAre(sound::MissingClipsMessage({clip})));
+    s.Open(start ? OpenMaze({1, 1}, {9, 9}) : OpenMaze({5, 5}, {1, 1}));
+    s.PressAt(50, vk::kRight);  // while the clip plays
+    s.Run();
+    std::vector<std::string> heard;
+    for (const fake::HeardClip& clip : s.sound.Heard()) {
+      heard.push_back(clip.name + " at " + std::to_string(clip.time));
+    }
+    EXPECT_THAT(heard, ElementsAre(start ? "start.wav at 0" : "win.wav at 0", "step.wav at 50"));
+    // The load waited for the clip's end, and the key ran inside that wait.
+    EXPECT_EQ(s.loadReturnedAt, EditorScenario::kClipMs);
+    EXPECT_THAT(s.keyDepths, ElementsAre(1));
+    EXPECT_EQ(s.form.EditCursor(), (maze::GridPosition{2, 1}));
   }
 }
 
-TEST(Opening, WithoutASoundDeviceTheEditorSaysSoAndEnds) {
-  EditorScenario s;
-  s.sound.openFailure = "no audio output";
-  s.Ok();
-  EXPECT_EQ(s.Run(), 1);
-  EXPECT_THAT(s.AllShown(), ElementsAre("Please install directX8 or later"));
-  EXPECT_FALSE(s.host.shown);
+// Every clip the editor plays must be in the folder, and a sound device there.
+TEST(Opening, AMissingClipOrNoSoundDeviceIsSaidAndEndsTheEditor) {
+  for (const char* clip :
+       {"step.wav", "start.wav", "win.wav", "wall.wav", "door.wav", "key.wav", "delete.wav", ""}) {
+    SCOPED_TRACE(clip);
+    EditorScenario s;
+    if (*clip != 0) std::filesystem::remove(s.folder.Path() / clip);
+    if (*clip == 0) s.sound.openFailure = "no audio output";
+    s.Ok();
+    EXPECT_EQ(s.Run(), 1);
+    EXPECT_THAT(s.AllShown(), ElementsAre(*clip != 0 ? sound::MissingClipsMessage({clip})
+                                                     : "Please install directX8 or later"));
+    if (*clip == 0) {
+      EXPECT_FALSE(s.host.shown);
+    }
+  }
 }
 
 }  // namespace

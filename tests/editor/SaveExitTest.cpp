@@ -14,7 +14,6 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
-constexpr char kPrompt[] = "Please enter the number of the maze you would like to edit or create";
 constexpr char kNoStart[] =
     "You did not set a starting position. Please move to the correct location, and press the s "
     "key to set it.";
@@ -27,17 +26,9 @@ constexpr char kAnother[] = "Edit another maze?";
 // Builds a small maze by keys: a wall, door 4, key 4 along row 1, the start
 // below the key and the goal to its right.
 void BuildSmallMaze(EditorScenario& s) {
-  s.Press(vk::kSpace);
-  s.Press(vk::kRight);
-  s.Press(kKeyD);
-  s.EnterNumber("4");
-  s.Press(vk::kRight);
-  s.Press(kKeyK);
-  s.EnterNumber("4");
-  s.Press(vk::kDown);
-  s.Press(kKeyS);
-  s.Press(vk::kRight);
-  s.Press(kKeyW);
+  s.Keys(" >D>KvS>W");
+  s.EnterNumber("4");  // the door
+  s.EnterNumber("4");  // the key
 }
 
 // The file of that maze, byte by byte.
@@ -52,142 +43,88 @@ std::string SmallMazeBytes() {
 TEST(SaveAndExit, EscAsksForTheStartFirstThenTheGoal) {
   EditorScenario s;
   s.EnterNumber("1");
-  const Moment noStart = s.Press(vk::kEscape);
   s.Ok();
-  s.Press(kKeyS);
-  const Moment noGoal = s.Press(vk::kEscape);
   s.Ok();
-  s.Press(kKeyC);
-  s.Yes();
-  const Moment clearedStart = s.Press(vk::kEscape);
+  s.Yes();  // clear
   s.Ok();
+  const std::vector<Moment> keys = s.Keys("!S!C!");
   EXPECT_EQ(s.Run(), std::nullopt);
-  EXPECT_THAT(s.Shown(noStart), ElementsAre(kNoStart));
-  EXPECT_THAT(s.Shown(noGoal), ElementsAre(kNoGoal));
-  EXPECT_THAT(s.Shown(clearedStart), ElementsAre(kNoStart));
+  EXPECT_THAT(s.Shown(keys[0]), ElementsAre(kNoStart));
+  EXPECT_THAT(s.Shown(keys[2]), ElementsAre(kNoGoal));
+  EXPECT_THAT(s.Shown(keys[4]), ElementsAre(kNoStart));  // the start went with the clear
   // Editing goes on as it was.
-  for (const Moment& m : {noStart, noGoal, clearedStart}) EXPECT_THAT(s.Captions(m), IsEmpty());
+  for (int i : {0, 2, 4}) EXPECT_THAT(s.Captions(keys[i]), IsEmpty());
   EXPECT_EQ(s.host.LastCaption(), "Location: 1, 1 - Loomsel");
 }
 
-TEST(SaveAndExit, YesWritesTheExactBytesUnderTheNumberAsTyped) {
-  EditorScenario s;
-  s.EnterNumber("  007 ");
-  BuildSmallMaze(s);
-  const Moment esc = s.Press(vk::kEscape);
-  s.Yes();
-  s.No();
-  EXPECT_EQ(s.Run(), 0);
-  EXPECT_THAT(s.Shown(esc), ElementsAre(kSave, kAnother));
-  EXPECT_THAT(s.Captions(esc), ElementsAre("Loomsel"));
-  EXPECT_EQ(s.folder.ReadFile("007.maz"), SmallMazeBytes());
-  EXPECT_FALSE(s.folder.Exists("7.maz"));
-}
-
-TEST(SaveAndExit, SavingReplacesAnExistingFileWhole) {
-  EditorScenario s;
-  s.folder.WriteMaze("2", fake::DrawMaze({"####", "####", "S  G"}));
-  s.EnterNumber("2");
-  s.Ok();
-  s.Press(kKeyC);
-  s.Yes();
-  BuildSmallMaze(s);
-  s.Press(vk::kEscape);
-  s.Yes();
-  s.No();
-  EXPECT_EQ(s.Run(), 0);
-  EXPECT_EQ(s.folder.ReadFile("2.maz"), SmallMazeBytes());
-}
-
-TEST(SaveAndExit, NoLeavesTheDiskAsItWas) {
+// Leaving by Esc or by a close request: Yes writes the exact bytes under the
+// number as typed, replacing a file there whole; No leaves the disk as it
+// was. No to another maze then ends the program, inside the close request.
+TEST(SaveAndExit, YesWritesTheExactBytesUnderTheNumberAsTypedAndNoWritesNothing) {
   struct Case {
-    const char* what;
-    bool existing;
+    bool existing, close, save;
   };
-  for (const Case& c : {Case{"an existing maze", true}, Case{"a new maze", false}}) {
-    SCOPED_TRACE(c.what);
+  for (const Case& c : {Case{false, false, true}, Case{true, false, true}, Case{false, true, true},
+                        Case{false, false, false}, Case{true, true, false}}) {
+    SCOPED_TRACE(testing::Message() << c.existing << c.close << c.save);
     EditorScenario s;
-    const maze::MazeRecord before = fake::DrawMaze({"S G"});
-    if (c.existing) s.folder.WriteMaze("5", before);
-    const std::string bytesBefore = c.existing ? s.folder.ReadFile("5.maz") : "";
-    s.EnterNumber("5");
-    if (c.existing) s.Ok();
-    s.Press(kKeyF);
-    s.PressTimes(3, vk::kDown);
-    s.Press(kKeyS);
-    s.Press(kKeyW);
-    s.Press(vk::kEscape);
-    s.No();
+    if (c.existing) {
+      s.Open(fake::DrawMaze({"####", "####", "S  G"}), "007");
+      s.Yes();  // clear
+      s.Press(kKeyC);
+    } else {
+      s.EnterNumber("  007 ");
+    }
+    const std::string before = c.existing ? s.folder.ReadFile("007.maz") : "";
+    BuildSmallMaze(s);
+    const Moment leave = c.close ? s.CloseRequest() : s.Press(vk::kEscape);
+    c.save ? s.Yes() : s.No();
     s.No();
     EXPECT_EQ(s.Run(), 0);
-    EXPECT_EQ(s.folder.Exists("5.maz"), c.existing);
-    if (c.existing) {
-      EXPECT_EQ(s.folder.ReadFile("5.maz"), bytesBefore);
+    EXPECT_THAT(s.Shown(leave), ElementsAre(kSave, kAnother));
+    EXPECT_THAT(s.Captions(leave), ElementsAre("Loomsel"));
+    EXPECT_THAT(s.host.closeCancelled, IsEmpty());
+    EXPECT_TRUE(s.sound.closed);
+    EXPECT_EQ(s.folder.Exists("007.maz"), c.save || c.existing);
+    if (c.save || c.existing) {
+      EXPECT_EQ(s.folder.ReadFile("007.maz"), c.save ? SmallMazeBytes() : before);
     }
-    EXPECT_EQ(s.sound.closed, true);
+    EXPECT_FALSE(s.folder.Exists("7.maz"));
   }
 }
 
-TEST(SaveAndExit, AnotherMazeDiscardsTheOneLeftAndSaysLoomselUntilItOpens) {
+// A close request runs the flow of Esc and is always cancelled; another maze
+// discards the one left, and the caption says "Loomsel" until it opens.
+TEST(SaveAndExit, ACloseRequestRunsTheSameFlowAndAnotherMazeDiscardsTheOneLeft) {
   EditorScenario s;
-  s.EnterNumber("3");
-  BuildSmallMaze(s);
-  const Moment esc = s.Press(vk::kEscape);
+  for (const char* number : {"3", "4", "4"}) s.EnterNumber(number);  // the maze, door, key
+  s.Ok();
+  s.Ok();
   s.No();
   s.Yes();
-  s.EnterNumber("4");
+  s.EnterNumber("5");
+  s.Keys(" >D>Kv");
+  const Moment noStart = s.CloseRequest();
+  s.Press(kKeyS);
+  const Moment noGoal = s.CloseRequest();
+  s.Keys(">W");
+  const Moment another = s.CloseRequest();
   EXPECT_EQ(s.Run(), std::nullopt);
-  EXPECT_THAT(s.Shown(esc), ElementsAre(kSave, kAnother, kPrompt));
-  EXPECT_THAT(s.Captions(esc), ElementsAre("Loomsel", "Location: 1, 1 - Loomsel"));
-  // The caption read "Loomsel" through both questions and the prompt.
+  EXPECT_THAT(s.host.closeCancelled, ElementsAre(true, true, true));
+  EXPECT_THAT(s.Shown(noStart), ElementsAre(kNoStart));
+  EXPECT_THAT(s.Shown(noGoal), ElementsAre(kNoGoal));
+  EXPECT_THAT(s.Shown(another), ElementsAre(kSave, kAnother, kPrompt));
+  EXPECT_THAT(s.Captions(another), ElementsAre("Loomsel", "Location: 1, 1 - Loomsel"));
   EXPECT_THAT(s.host.captionDuringDialog,
               ElementsAre("Loomsel", "Location: 2, 1 - Loomsel", "Location: 3, 1 - Loomsel",
-                          "Loomsel", "Loomsel", "Loomsel"));
-  EXPECT_EQ(s.form.MazeNumberText(), "4");
+                          "Location: 3, 2 - Loomsel", "Location: 3, 2 - Loomsel", "Loomsel",
+                          "Loomsel", "Loomsel"));
+  EXPECT_EQ(s.form.MazeNumberText(), "5");
   EXPECT_TRUE(s.form.Maze().grid == maze::NewMazeRecord().grid);
   EXPECT_FALSE(s.form.Maze().start.IsSet());
   EXPECT_FALSE(s.form.Maze().goal.IsSet());
   EXPECT_EQ(s.form.EditCursor(), (maze::GridPosition{1, 1}));
   EXPECT_FALSE(s.folder.Exists("3.maz"));
-}
-
-TEST(SaveAndExit, ACloseRequestRunsTheSameFlowAndIsAlwaysCancelled) {
-  EditorScenario s;
-  s.folder.WriteMaze("9", OpenMaze({2, 2}, {3, 3}));
-  s.EnterNumber("1");
-  const Moment noStart = s.CloseRequest();
-  s.Ok();
-  s.Press(kKeyS);
-  const Moment noGoal = s.CloseRequest();
-  s.Ok();
-  s.Press(vk::kRight);
-  s.Press(kKeyW);
-  const Moment another = s.CloseRequest();
-  s.No();
-  s.Yes();
-  s.EnterNumber("9");
-  s.Ok();
-  EXPECT_EQ(s.Run(), std::nullopt);
-  EXPECT_THAT(s.host.closeCancelled, ElementsAre(true, true, true));
-  EXPECT_THAT(s.Shown(noStart), ElementsAre(kNoStart));
-  EXPECT_THAT(s.Shown(noGoal), ElementsAre(kNoGoal));
-  EXPECT_THAT(s.Shown(another), ElementsAre(kSave, kAnother, kPrompt,
-                                            "That maze already exists. It will now be opened for "
-                                            "editing."));
-  EXPECT_EQ(s.form.MazeNumberText(), "9");
-  EXPECT_FALSE(s.folder.Exists("1.maz"));
-}
-
-TEST(SaveAndExit, ACloseRequestAnsweredSaveAndNoEndsTheProgramAfterSaving) {
-  EditorScenario s;
-  s.EnterNumber("6");
-  BuildSmallMaze(s);
-  s.CloseRequest();
-  s.Yes();
-  s.No();
-  EXPECT_EQ(s.Run(), 0);
-  EXPECT_THAT(s.host.closeCancelled, IsEmpty());  // ended inside the request
-  EXPECT_EQ(s.folder.ReadFile("6.maz"), SmallMazeBytes());
 }
 
 // A save that fails says why and goes back to the same maze; once the way
@@ -254,21 +191,9 @@ TEST(SaveAndExit, ACloseRequestDuringAWaitedClipRunsTheFlowInsideTheWait) {
 TEST(SaveAndExit, AMazeBuiltByKeysLoadsAndCanBeWon) {
   EditorScenario s;
   s.EnterNumber("1");
-  s.Press(vk::kDown);
-  s.Press(kKeyF);  // row 2 becomes wall
-  s.PressTimes(4, vk::kRight);
-  s.Press(kKeyD);  // door 7 at (5, 2)
-  s.EnterNumber("7");
-  s.Press(vk::kUp);
-  s.PressTimes(2, vk::kLeft);
-  s.Press(kKeyK);  // key 7 at (3, 1)
-  s.EnterNumber("7");
-  s.PressTimes(2, vk::kLeft);
-  s.Press(kKeyS);
-  s.PressTimes(4, vk::kRight);
-  s.PressTimes(2, vk::kDown);
-  s.Press(kKeyW);  // goal (5, 3)
-  s.Press(vk::kEscape);
+  s.EnterNumber("7");  // door 7 at (5, 2), in row 2 filled with wall
+  s.EnterNumber("7");  // key 7 at (3, 1)
+  s.Keys("vF>>>>D^<<K<<S>>>>vvW!");
   s.Yes();
   s.No();
   EXPECT_EQ(s.Run(), 0);

@@ -29,6 +29,37 @@ Scenario& Scenario::Press(int key, int shift) {
   return *this;
 }
 
+maze::MazeRecord OpenField(maze::GridPosition start, maze::GridPosition goal) {
+  maze::MazeRecord record = maze::NewMazeRecord();
+  record.start = start;
+  record.goal = goal;
+  return record;
+}
+
+int64_t Scenario::Play(const maze::MazeRecord& record) {
+  MazeOf(1, record);
+  const int64_t go = t_;
+  Choose(1);
+  return go;
+}
+
+Scenario& Scenario::Press(const std::vector<int>& keys) {
+  for (int key : keys) Press(key);
+  return *this;
+}
+
+Scenario& Scenario::Keys(const std::string& script) {
+  const std::string written = "<>^vEXHN W";
+  const int keys[] = {vk::kLeft,   vk::kRight, vk::kUp,  vk::kDown,  vk::kEnter,
+                      vk::kEscape, vk::kHome,  vk::kEnd, vk::kSpace, kW};
+  for (char c : script) {
+    const size_t at = written.find(c);
+    if (at == std::string::npos) ADD_FAILURE() << "no key is written '" << c << "'";
+    if (at != std::string::npos) Press(keys[at]);
+  }
+  return *this;
+}
+
 Scenario& Scenario::Press(std::initializer_list<int> keys) {
   for (int key : keys) Press(key);
   return *this;
@@ -97,6 +128,14 @@ std::vector<std::string> Scenario::Heard(int64_t from, int64_t to) const {
     if (clip.time >= from && clip.time < to) names.push_back(clip.name);
   }
   return names;
+}
+
+std::string Scenario::HeardText(int64_t from, int64_t to) const {
+  std::string text;
+  for (const std::string& name : Heard(from, to)) {
+    text += (text.empty() ? "" : ", ") + name.substr(0, name.size() - 4);
+  }
+  return text;
 }
 
 std::vector<std::string> Scenario::Said(int64_t from, int64_t to) const {

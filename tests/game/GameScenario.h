@@ -41,6 +41,13 @@ inline constexpr int64_t kFirstKeyAt = kMenuOpensAt + 100;
 inline constexpr int64_t kGapMs = 100;
 inline constexpr int64_t kHoldMs = 20;
 
+inline maze::GridPosition Pos(int x, int y) {
+  return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+}
+
+// A grid of open floor with the start and goal given.
+maze::MazeRecord OpenField(maze::GridPosition start, maze::GridPosition goal = Pos(100, 100));
+
 class Scenario {
  public:
   Scenario();
@@ -50,10 +57,17 @@ class Scenario {
   Scenario& Maze(int number, const std::vector<std::string>& picture);
   Scenario& MazeOf(int number, const maze::MazeRecord& record);
 
+  // Maze 1, chosen from the menu; returns the time "go.wav" starts.
+  int64_t Play(const maze::MazeRecord& record);
+
   // The key script. Each call schedules at the script's time, then moves
   // it on by kGapMs.
   Scenario& Press(int key, int shift = 0);
   Scenario& Press(std::initializer_list<int> keys);
+  Scenario& Press(const std::vector<int>& keys);
+  // Keys written as one character each: < > ^ v for the arrows, E Enter,
+  // X Esc, H Home, N End, a space, W; each pressed in turn.
+  Scenario& Keys(const std::string& script);
   // Key-downs arriving at the same moment (one pass of the menu loop).
   Scenario& Together(std::initializer_list<int> keys);
   // A key held down: its first key-down, auto-repeats, no key-up yet.
@@ -75,6 +89,8 @@ class Scenario {
   // What was heard, in order: clip names in every slot, the step as
   // "step.wav"; started from one time and before another.
   std::vector<std::string> Heard(int64_t from = 0, int64_t to = INT64_MAX) const;
+  // The same, without ".wav", joined by ", ": "go, step, key".
+  std::string HeardText(int64_t from = 0, int64_t to = INT64_MAX) const;
   // The announcements only.
   std::vector<std::string> Said(int64_t from = 0, int64_t to = INT64_MAX) const;
   // The time a clip was started (the nth time); -1 when never.

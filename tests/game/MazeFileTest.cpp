@@ -47,6 +47,12 @@ TEST(MazeFile, AMazeTheGameCannotUseEndsItWithTheFixedMessage) {
       {"a number past 16 bits", "1.maz", WithNumberLine(GoodMaze(), 2, " 40000 ")},
       {"an empty file", "1.maz", ""},
   };
+  // The well-formed base of those cases loads.
+  Scenario good;
+  good.folder.WriteFile("1.maz", GoodMaze());
+  good.Choose(1);
+  EXPECT_EQ(good.Run(), std::nullopt);
+  EXPECT_EQ(good.form.maze.goal, gametest::Pos(3, 1));
   for (const BadMaze& c : cases) {
     SCOPED_TRACE(c.story);
     Scenario s;
@@ -61,18 +67,8 @@ TEST(MazeFile, AMazeTheGameCannotUseEndsItWithTheFixedMessage) {
               "numerical order.");
     EXPECT_EQ(s.host.dialogs[0].title, "Tarnwick");
     EXPECT_EQ(s.host.Now(), chosen);
-    EXPECT_EQ(s.PlayedAt("go.wav"), -1);
     EXPECT_TRUE(s.Heard(chosen).empty());
   }
-}
-
-TEST(MazeFile, TheWellFormedBaseOfThoseCasesLoads) {
-  Scenario s;
-  s.folder.WriteFile("1.maz", GoodMaze());
-  s.Choose(1);
-  EXPECT_EQ(s.Run(), std::nullopt);
-  EXPECT_EQ(s.form.maze.goal, (maze::GridPosition{3, 1}));
-  EXPECT_EQ(s.form.FormMode, "game");
 }
 
 TEST(MazeFile, AGoClipThatCannotBePlayedTakesTheSamePath) {

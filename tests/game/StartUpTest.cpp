@@ -24,9 +24,11 @@ std::vector<Created> CreatedClips(const Scenario& s) {
   return created;
 }
 
+// Keys during the intro neither shorten it nor act later.
 TEST(StartUp, IntroToItsEndThenBothStepSoundsThenTheMenuSpeaksOne) {
   Scenario s;
-  s.Maze(1, {"S G"});
+  s.Maze(1, {"S G"}).Maze(2, {"S G"});
+  s.At(200).Keys("vENX");
   EXPECT_EQ(s.Run(), std::nullopt);  // still in the menu when the script is done
   EXPECT_TRUE(s.host.shown);
   EXPECT_EQ(s.host.LastCaption(), "Tarnwick");
@@ -37,50 +39,37 @@ TEST(StartUp, IntroToItsEndThenBothStepSoundsThenTheMenuSpeaksOne) {
                                   {"step.wav", ClipSlot::Announcement, introEnd},
                                   {"chooseMaze.wav", ClipSlot::Current, introEnd},
                                   {"1.wav", ClipSlot::Announcement, gametest::kMenuOpensAt}}));
-  ASSERT_FALSE(s.sound.Heard().empty());
-  EXPECT_EQ(s.sound.Heard()[0].pan, 0);
-  EXPECT_EQ(s.form.FormMode, "menu");
-  EXPECT_EQ(s.form.menuEntryCount, 1);
-  EXPECT_EQ(s.form.menuSelection, 1);
-}
-
-TEST(StartUp, KeysDuringTheIntroNeitherShortenItNorActLater) {
-  Scenario s;
-  s.Maze(1, {"S G"}).Maze(2, {"S G"});
-  s.At(200).Press({vk::kDown, vk::kEnter, vk::kEnd, vk::kEscape});
-  EXPECT_EQ(s.Run(), std::nullopt);
-  EXPECT_EQ(s.PlayedAt("chooseMaze.wav"), gametest::kIntroMs);
   // The menu's opening clip, too, plays to its natural end.
   EXPECT_EQ(s.OpAt("stop", "chooseMaze.wav"), gametest::kMenuOpensAt);
+  EXPECT_EQ(s.HeardText(), "mazeIntro, chooseMaze, 1");
+  EXPECT_EQ(s.sound.Heard().at(0).pan, 0);
   EXPECT_EQ(s.form.FormMode, "menu");
   EXPECT_EQ(s.form.menuSelection, 1);
-  EXPECT_THAT(s.Heard(), ElementsAre("mazeIntro.wav", "chooseMaze.wav", "1.wav"));
 }
 
-TEST(StartUp, WithoutASoundDeviceTheFixedMessageEndsTheGame) {
-  Scenario s;
-  s.Maze(1, {"S G"});
-  s.sound.openFailure = "no audio device";
-  s.host.AnswerOk();
-  EXPECT_EQ(s.Run(), 1);
-  ASSERT_EQ(s.host.dialogs.size(), 1u);
-  EXPECT_EQ(s.host.dialogs[0].text, "Please install directX8 or later");
-  EXPECT_EQ(s.host.dialogs[0].title, "");
-  EXPECT_FALSE(s.host.shown);
-  EXPECT_TRUE(s.sound.Heard().empty());
-}
-
-TEST(StartUp, AMissingClipIsNamedAndEndsTheGameBeforeTheIntro) {
-  for (const char* missing : {"key.wav", "say points.wav", "90.wav", "mazeIntro.wav"}) {
-    SCOPED_TRACE(missing);
+// Failures before the intro: the message, then the game ends unheard.
+TEST(StartUp, NoSoundDeviceOrAMissingClipEndsTheGameBeforeTheIntro) {
+  struct Case {
+    const char* missing;  // empty: no sound device
+    const char* text;
+    const char* title;
+  };
+  const Case cases[] = {{"", "Please install directX8 or later", ""},
+                        {"key.wav", "key.wav", "Tarnwick"},
+                        {"say points.wav", "say points.wav", "Tarnwick"},
+                        {"90.wav", "90.wav", "Tarnwick"},
+                        {"mazeIntro.wav", "mazeIntro.wav", "Tarnwick"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     Scenario s;
     s.Maze(1, {"S G"});
-    std::filesystem::remove(s.folder.Path() / missing);
+    if (*c.missing == 0) s.sound.openFailure = "no audio device";
+    if (*c.missing != 0) std::filesystem::remove(s.folder.Path() / c.missing);
     s.host.AnswerOk();
     EXPECT_EQ(s.Run(), 1);
     ASSERT_EQ(s.host.dialogs.size(), 1u);
-    EXPECT_THAT(s.host.dialogs[0].text, testing::HasSubstr(missing));
-    EXPECT_EQ(s.host.dialogs[0].title, "Tarnwick");
+    EXPECT_THAT(s.host.dialogs[0].text, testing::HasSubstr(c.text));
+    EXPECT_EQ(s.host.dialogs[0].title, c.title);
     EXPECT_TRUE(s.sound.Heard().empty());
   }
 }

@@ -2,51 +2,42 @@
 
 #include <gtest/gtest.h>
 
-#include "MazeTestSupport.h"
 #include "maze/MazeFolder.h"
+#include "tests/support/ScenarioFolder.h"
 
 namespace {
 
-using mazetest::TempFolder;
-using mazetest::WriteBytes;
+namespace fs = std::filesystem;
 
 TEST(FileExists, OnlyForOrdinaryVisibleFiles) {
-  TempFolder folder;
-  WriteBytes(folder / "step.wav", "x");
-  WriteBytes(folder / ".hidden.wav", "x");
-  std::filesystem::create_directory(folder / "win.wav");
-  std::filesystem::create_symlink(folder / "step.wav", folder / "linked.wav");
-  std::filesystem::create_symlink(folder / "nowhere.wav", folder / "dangling.wav");
-
-  EXPECT_TRUE(maze::FileExists(folder / "step.wav"));
-  EXPECT_TRUE(maze::FileExists(folder / "linked.wav"));
-  EXPECT_FALSE(maze::FileExists(folder / "missing.wav"));
-  EXPECT_FALSE(maze::FileExists(folder / ".hidden.wav"));
-  EXPECT_FALSE(maze::FileExists(folder / "win.wav"));
-  EXPECT_FALSE(maze::FileExists(folder / "dangling.wav"));
-  EXPECT_FALSE(maze::FileExists(folder / "no folder" / "step.wav"));
+  fake::ScenarioFolder folder;
+  const fs::path p = folder.Path();
+  folder.WriteFile("step.wav", "x");
+  folder.WriteFile(".hidden.wav", "x");
+  fs::create_directory(p / "win.wav");
+  fs::create_symlink(p / "step.wav", p / "linked.wav");
+  fs::create_symlink(p / "nowhere.wav", p / "dangling.wav");
+  EXPECT_TRUE(maze::FileExists(p / "step.wav"));
+  EXPECT_TRUE(maze::FileExists(p / "linked.wav"));
+  for (const char* name :
+       {"missing.wav", ".hidden.wav", "win.wav", "dangling.wav", "no folder/step.wav"}) {
+    EXPECT_FALSE(maze::FileExists(p / name)) << name;
+  }
 }
 
 TEST(CountMazeFiles, CountsVisibleOrdinaryFilesEndingInMaz) {
-  TempFolder folder;
-  for (const char* name : {"1.maz", "2.maz", "3.maz", "extra.maz"}) WriteBytes(folder / name, "");
-  for (const char* name :
-       {".4.maz", ".1.maz.saving", "5.MAZ", "6.maz.bak", "7.mazx", "8maz", "notes.txt", ".maz"}) {
-    WriteBytes(folder / name, "");
+  fake::ScenarioFolder folder;
+  EXPECT_EQ(maze::CountMazeFiles(folder.Path()), 0);
+  for (const char* name : {"1.maz", "2.maz", "3.maz", "extra.maz", ".4.maz", ".1.maz.saving",
+                           "5.MAZ", "6.maz.bak", "7.mazx", "8maz", "notes.txt", ".maz"}) {
+    folder.WriteFile(name, "");
   }
-  std::filesystem::create_directory(folder / "9.maz");
-  std::filesystem::create_directory(folder / "sub");
-  WriteBytes(folder / "sub" / "10.maz", "");
-
-  EXPECT_EQ(maze::CountMazeFiles(folder.path()), 4);
-}
-
-TEST(CountMazeFiles, EmptyMissingOrNotAFolderCountsZero) {
-  TempFolder folder;
-  EXPECT_EQ(maze::CountMazeFiles(folder.path()), 0);
-  EXPECT_EQ(maze::CountMazeFiles(folder / "missing"), 0);
-  WriteBytes(folder / "1.maz", "");
-  EXPECT_EQ(maze::CountMazeFiles(folder / "1.maz"), 0);
+  fs::create_directory(folder.Path() / "9.maz");
+  fs::create_directory(folder.Path() / "sub");
+  folder.WriteFile("sub/10.maz", "");
+  EXPECT_EQ(maze::CountMazeFiles(folder.Path()), 4);
+  EXPECT_EQ(maze::CountMazeFiles(folder.Path() / "missing"), 0);
+  EXPECT_EQ(maze::CountMazeFiles(folder.Path() / "1.maz"), 0);
 }
 
 }  // namespace

@@ -1,20 +1,37 @@
-// Reading hand-made maze files byte by byte: the rows and their repairs, the
-// number lines in their many forms.
+// Reading maze files byte by byte: the rows and their repairs, the number
+// lines in their many forms, and every way a file fails to read.
 
 #include <gtest/gtest.h>
 
-#include "MazeTestSupport.h"
+#include <algorithm>
+#include <map>
+
 #include "maze/MazeFile.h"
+#include "tests/support/ScenarioFolder.h"
 
 namespace {
 
-using mazetest::Lines;
-using mazetest::MazeFileBytes;
-using mazetest::NumberLines;
-using mazetest::PlainRow;
-using mazetest::PlainRows;
+using maze::GridPosition;
+using maze::LoadFailure;
 
-const std::string kSpaces100(100, ' ');
+// Row y: 100 spaces with a wall at column y, so every row differs.
+std::string PlainRow(int y) {
+  std::string row(100, ' ');
+  row[y - 1] = '#';
+  return row;
+}
+
+std::string Lines(int count, const std::map<int, std::string>& replaced = {},
+                  const char* end = "\r\n") {
+  std::string out;
+  for (int y = 1; y <= count; ++y) {
+    out += (replaced.count(y) ? replaced.at(y) : PlainRow(y)) + end;
+  }
+  return out;
+}
+
+const std::string kRows = Lines(100);
+const std::string kNumbers = " 12 \r\n 34 \r\n 56 \r\n 78 \r\n";
 
 maze::MazeRecord Parsed(const std::string& bytes) {
   maze::LoadResult result = maze::ParseMaze(bytes);
@@ -23,81 +40,62 @@ maze::MazeRecord Parsed(const std::string& bytes) {
 }
 
 TEST(MazeRead, WellFormedFileGivesEveryRowStartAndGoal) {
-  const maze::LoadResult result = maze::ParseMaze(MazeFileBytes(PlainRows(), 12, 34, 56, 78));
+  const maze::LoadResult result = maze::ParseMaze(kRows + kNumbers);
   ASSERT_TRUE(result.ok()) << result.error.Describe();
   for (int y = 1; y <= 100; ++y) EXPECT_EQ(result.maze->grid[y - 1], PlainRow(y)) << y;
-  EXPECT_EQ(result.maze->start, (maze::GridPosition{12, 34}));
-  EXPECT_EQ(result.maze->goal, (maze::GridPosition{56, 78}));
+  EXPECT_EQ(result.maze->start, (GridPosition{12, 34}));
+  EXPECT_EQ(result.maze->goal, (GridPosition{56, 78}));
   EXPECT_FALSE(result.report.HasFindings());
-  EXPECT_EQ(result.error.kind, maze::LoadFailure::None);
 }
 
-TEST(MazeRead, FortyByteRowGetsSixtySpaces) {
-  std::vector<std::string> rows = PlainRows();
-  rows[9] = std::string(40, '#');
-  const maze::LoadResult result = maze::ParseMaze(MazeFileBytes(rows));
-  ASSERT_TRUE(result.ok());
-  EXPECT_EQ(result.maze->grid[9], std::string(40, '#') + std::string(60, ' '));
-  EXPECT_EQ(result.report.paddedFrom40, std::vector<int>{10});
-  EXPECT_TRUE(result.report.shortPadded.empty());
-}
-
-TEST(MazeRead, EmptyRowsAnywhereIncludingRowHundredBecomeOpenFloor) {
-  std::vector<std::string> rows = PlainRows();
-  rows[0] = "";
-  rows[49] = "";
-  rows[99] = "";
-  const maze::LoadResult result = maze::ParseMaze(MazeFileBytes(rows, 1, 2, 3, 4));
-  ASSERT_TRUE(result.ok());
-  EXPECT_EQ(result.maze->grid[0], kSpaces100);
-  EXPECT_EQ(result.maze->grid[49], kSpaces100);
-  EXPECT_EQ(result.maze->grid[99], kSpaces100);
-  EXPECT_EQ(result.maze->grid[98], PlainRow(99));
-  EXPECT_EQ(result.report.emptyFilled, (std::vector<int>{1, 50, 100}));
-  EXPECT_EQ(result.maze->start, (maze::GridPosition{1, 2}));
-}
-
-TEST(MazeRead, OtherShortRowsArePaddedWithSpacesAndListedWithTheirLength) {
-  std::vector<std::string> rows = PlainRows();
-  rows[2] = std::string(39, '#');
-  rows[3] = std::string(41, '#');
-  rows[4] = "#";
-  rows[5] = std::string(99, '#');
-  const maze::LoadResult result = maze::ParseMaze(MazeFileBytes(rows));
-  ASSERT_TRUE(result.ok());
-  EXPECT_EQ(result.maze->grid[2], std::string(39, '#') + std::string(61, ' '));
-  EXPECT_EQ(result.maze->grid[3], std::string(41, '#') + std::string(59, ' '));
-  EXPECT_EQ(result.maze->grid[4], "#" + std::string(99, ' '));
-  EXPECT_EQ(result.maze->grid[5], std::string(99, '#') + " ");
-  const std::vector<maze::RowLength> expected = {{3, 39}, {4, 41}, {5, 1}, {6, 99}};
-  EXPECT_EQ(result.report.shortPadded, expected);
-  EXPECT_TRUE(result.report.paddedFrom40.empty());
-}
-
-TEST(MazeRead, LongerRowIsKeptWholeAndWrittenBackUnchanged) {
-  std::vector<std::string> rows = PlainRows();
-  rows[6] = std::string(100, '#') + "beyond the grid";
-  const std::string bytes = MazeFileBytes(rows);
+// 40-byte rows get 60 spaces, empty rows (row 100 too) become floor, other
+// short rows are padded and listed with their length, a longer row is kept
+// whole and written back unchanged; a repaired file is written in full form.
+TEST(MazeRead, RowsAreRepairedListedAndWrittenBack) {
+  const std::string w40(40, '#'), longRow = std::string(100, '#') + "beyond the grid";
+  const std::string bytes = Lines(100, {{1, ""},
+                                        {3, std::string(39, '#')},
+                                        {4, std::string(41, '#')},
+                                        {5, "#"},
+                                        {6, std::string(99, '#')},
+                                        {7, longRow},
+                                        {10, w40},
+                                        {50, ""},
+                                        {100, ""}}) +
+                            kNumbers;
   const maze::LoadResult result = maze::ParseMaze(bytes);
   ASSERT_TRUE(result.ok());
-  EXPECT_EQ(result.maze->grid[6], rows[6]);
-  EXPECT_EQ(maze::CellAt(result.maze->grid, 100, 7), maze::kWall);
+  const maze::MazeGrid& grid = result.maze->grid;
+  EXPECT_EQ(grid[0], std::string(100, ' '));
+  EXPECT_EQ(grid[2], std::string(39, '#') + std::string(61, ' '));
+  EXPECT_EQ(grid[3], std::string(41, '#') + std::string(59, ' '));
+  EXPECT_EQ(grid[4], "#" + std::string(99, ' '));
+  EXPECT_EQ(grid[5], std::string(99, '#') + " ");
+  EXPECT_EQ(grid[6], longRow);
+  EXPECT_EQ(grid[9], w40 + std::string(60, ' '));
+  EXPECT_EQ(grid[99], std::string(100, ' '));
+  EXPECT_EQ(grid[98], PlainRow(99));
+  EXPECT_EQ(result.report.paddedFrom40, std::vector<int>{10});
+  EXPECT_EQ(result.report.emptyFilled, (std::vector<int>{1, 50, 100}));
+  const std::vector<maze::RowLength> shortRows = {{3, 39}, {4, 41}, {5, 1}, {6, 99}};
+  EXPECT_EQ(result.report.shortPadded, shortRows);
   EXPECT_EQ(result.report.longKept, (std::vector<maze::RowLength>{{7, 115}}));
-  EXPECT_EQ(maze::FormatMaze(*result.maze), bytes);
+  const maze::LoadResult again = maze::ParseMaze(maze::FormatMaze(*result.maze));
+  ASSERT_TRUE(again.ok());
+  EXPECT_EQ(again.maze->grid, grid);
+  EXPECT_EQ(again.report.shortPadded, std::vector<maze::RowLength>{});
+  EXPECT_EQ(again.report.longKept, result.report.longKept);
 }
 
 TEST(MazeRead, RowBytesAreCellCodesWithNoEncodingStep) {
-  std::vector<std::string> rows = PlainRows();
-  std::string doorsAndKeys;
+  std::string doorsAndKeys, others;
   for (int code = 200; code <= 239; ++code) doorsAndKeys += static_cast<char>(code);
-  rows[0] = doorsAndKeys + std::string(60, ' ');
-  std::string others;
   for (int code = 128; code < 200; ++code) others += static_cast<char>(code);
   for (int code = 240; code <= 255; ++code) others += static_cast<char>(code);
   others += std::string(1, '\0') + "\x01\x7f";
   others.resize(100, ' ');
-  rows[1] = others;
-  const std::string bytes = MazeFileBytes(rows);
+  const std::string bytes =
+      Lines(100, {{1, doorsAndKeys + std::string(60, ' ')}, {2, others}}) + kNumbers;
   const maze::MazeRecord record = Parsed(bytes);
   EXPECT_EQ(maze::CellAt(record.grid, 1, 1), maze::DoorCell(1));
   EXPECT_EQ(maze::CellAt(record.grid, 20, 1), maze::DoorCell(20));
@@ -107,113 +105,147 @@ TEST(MazeRead, RowBytesAreCellCodesWithNoEncodingStep) {
   EXPECT_EQ(maze::FormatMaze(record), bytes);
 }
 
-TEST(MazeRead, LfAfterCrIsSkippedButALoneLfBelongsToTheRow) {
-  std::vector<std::string> rows = PlainRows();
-  rows[0] = "ab\ncd";
-  const maze::MazeRecord record = Parsed(MazeFileBytes(rows));
+TEST(MazeRead, CrEndsALineAndSkipsTheLfAfterItButALoneLfBelongsToTheRow) {
+  const maze::MazeRecord record = Parsed(Lines(100, {{1, "ab\ncd"}}) + kNumbers);
   EXPECT_EQ(record.grid[0], "ab\ncd" + std::string(95, ' '));
   EXPECT_EQ(record.grid[1], PlainRow(2));
+  const maze::MazeRecord crOnly = Parsed(Lines(100, {}, "\r") + " 5 \r 6 \r 7 \r 8 \r");
+  EXPECT_EQ(crOnly.grid[99], PlainRow(100));
+  EXPECT_EQ(crOnly.goal, (GridPosition{7, 8}));
 }
 
-TEST(MazeRead, CrAloneEndsALine) {
-  const maze::MazeRecord record = Parsed(Lines(PlainRows(), "\r") + " 5 \r 6 \r 7 \r 8 \r");
-  EXPECT_EQ(record.grid[99], PlainRow(100));
-  EXPECT_EQ(record.start, (maze::GridPosition{5, 6}));
-  EXPECT_EQ(record.goal, (maze::GridPosition{7, 8}));
-}
-
-struct NumberCase {
-  const char* name;
-  std::string tail;  // everything after the 100 rows
-  maze::GridPosition start;
-  maze::GridPosition goal;
-};
-
-void PrintTo(const NumberCase& c, std::ostream* out) { *out << c.name; }
-
-class NumberLineTest : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(NumberLineTest, ReadsTheFourNumbers) {
-  const NumberCase& c = GetParam();
-  const maze::LoadResult result = maze::ParseMaze(Lines(PlainRows()) + c.tail);
-  ASSERT_TRUE(result.ok()) << result.error.Describe();
-  EXPECT_EQ(result.maze->start, c.start);
-  EXPECT_EQ(result.maze->goal, c.goal);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Forms, NumberLineTest,
-    ::testing::Values(
-        NumberCase{"AsWritten", NumberLines(12, 34, 56, 78), {12, 34}, {56, 78}},
-        NumberCase{"NoSpaces", "12\r\n34\r\n56\r\n78\r\n", {12, 34}, {56, 78}},
-        NumberCase{"ExtraSpaces", "   12   \r\n34    \r\n    56\r\n 78\r\n", {12, 34}, {56, 78}},
-        NumberCase{"BlankLinesBetween", "\r\n12\r\n\r\n\r\n34\r\n56\r\n\r\n78", {12, 34}, {56, 78}},
-        NumberCase{"CommasOnOneLine", "12,34,56,78\r\n", {12, 34}, {56, 78}},
-        NumberCase{"CommasAndSpaces", " 12 , 34, 56 ,78 \r\n", {12, 34}, {56, 78}},
-        NumberCase{"SpacesOnOneLine", "12 34 56 78\r\n", {12, 34}, {56, 78}},
-        NumberCase{"LfAloneBetweenNumbers", "12\n34\n56\n78\n", {12, 34}, {56, 78}},
-        NumberCase{"NoLineEndAtTheEnd", "1\r\n2\r\n3\r\n4", {1, 2}, {3, 4}},
-        NumberCase{"Signs", "-3\r\n+4\r\n-0\r\n007\r\n", {-3, 4}, {0, 7}},
-        NumberCase{"SixteenBitBounds", "32767\r\n-32768\r\n0\r\n100\r\n",
-                   {32767, -32768}, {0, 100}},
-        NumberCase{"NegativeAsWritten", "-5 \r\n 6 \r\n-7 \r\n 8 \r\n", {-5, 6}, {-7, 8}}),
-    [](const ::testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
-// clang-format on
-
-TEST(MazeRead, NothingAfterTheFourthNumberIsRead) {
+TEST(MazeRead, NumbersInTheirManyForms) {
+  struct Case {
+    std::string tail;  // everything after the 100 rows
+    GridPosition start, goal;
+  };
+  const Case cases[] = {
+      {"12\r\n34\r\n56\r\n78\r\n", {12, 34}, {56, 78}},
+      {"   12   \r\n34    \r\n    56\r\n 78\r\n", {12, 34}, {56, 78}},
+      {"\r\n12\r\n\r\n\r\n34\r\n56\r\n\r\n78", {12, 34}, {56, 78}},
+      {" 12 , 34, 56 ,78 \r\n", {12, 34}, {56, 78}},
+      {"12 34 56 78\r\n", {12, 34}, {56, 78}},
+      {"12\n34\n56\n78\n", {12, 34}, {56, 78}},
+      {"-3\r\n+4\r\n-0\r\n007\r\n", {-3, 4}, {0, 7}},
+      {"32767\r\n-32768\r\n500\r\n-2 \r\n", {32767, -32768}, {500, -2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tail);
+    const maze::MazeRecord record = Parsed(kRows + c.tail);
+    EXPECT_EQ(record.start, c.start);
+    EXPECT_EQ(record.goal, c.goal);
+  }
   const std::string extra = "this is not read\r\n#####";
-  const maze::LoadResult result =
-      maze::ParseMaze(Lines(PlainRows()) + NumberLines(1, 2, 3, 4) + extra);
+  const maze::LoadResult result = maze::ParseMaze(kRows + kNumbers + extra);
   ASSERT_TRUE(result.ok());
-  EXPECT_EQ(result.maze->goal, (maze::GridPosition{3, 4}));
+  EXPECT_EQ(result.maze->goal, (GridPosition{56, 78}));
   EXPECT_EQ(result.report.trailingBytes, extra.size());
   EXPECT_TRUE(result.report.HasFindings());
 }
 
-TEST(MazeRead, StartAndGoalAreTakenAsTheyStand) {
-  const maze::LoadResult result = maze::ParseMaze(MazeFileBytes(PlainRows(), 0, 0, 500, -2));
-  ASSERT_TRUE(result.ok());
-  EXPECT_EQ(result.maze->start, (maze::GridPosition{0, 0}));
-  EXPECT_EQ(result.maze->goal, (maze::GridPosition{500, -2}));
-}
-
-TEST(MazeRead, LoadMazeReadsTheFileOnDisk) {
-  mazetest::TempFolder folder;
-  std::vector<std::string> rows = PlainRows();
-  rows[0] = std::string(40, '#');
-  mazetest::WriteBytes(folder / "3.maz", MazeFileBytes(rows, 9, 8, 7, 6));
-  const maze::LoadResult result = maze::LoadMaze(maze::MazePath(folder.path(), "3"));
+TEST(MazeRead, LoadMazeReadsTheNumberedFileInTheFolder) {
+  fake::ScenarioFolder folder;
+  folder.WriteFile("3.maz", Lines(100, {{1, std::string(40, '#')}}) + kNumbers);
+  const maze::LoadResult result = maze::LoadMaze(maze::MazePath(folder.Path(), "3"));
   ASSERT_TRUE(result.ok()) << result.error.Describe();
   EXPECT_EQ(result.maze->grid[0], std::string(40, '#') + std::string(60, ' '));
-  EXPECT_EQ(result.maze->goal, (maze::GridPosition{7, 6}));
-  EXPECT_EQ(result.report.paddedFrom40, std::vector<int>{1});
-}
-
-TEST(MazeFileName, IsTheNumberTextAndMazInTheFolder) {
-  EXPECT_EQ(maze::MazePath("/games/tarnwick", "7"), std::filesystem::path("/games/tarnwick/7.maz"));
+  EXPECT_EQ(result.maze->goal, (GridPosition{56, 78}));
   EXPECT_EQ(maze::MazePath("folder", "12"), std::filesystem::path("folder") / "12.maz");
 }
 
-struct OnGridCase {
-  maze::GridPosition start;
-  maze::GridPosition goal;
-  bool onGrid;
-};
-
 TEST(StartAndGoalOnGrid, HoldsOnlyWhenBothLieInOneToHundred) {
-  const OnGridCase cases[] = {
-      {{1, 1}, {100, 100}, true}, {{50, 50}, {50, 50}, true}, {{0, 0}, {5, 5}, false},
-      {{5, 5}, {0, 5}, false},    {{101, 5}, {5, 5}, false},  {{5, 5}, {5, 101}, false},
-      {{-1, 5}, {5, 5}, false},   {{5, 0}, {5, 5}, false},    {{100, 1}, {1, 100}, true},
-  };
-  for (const OnGridCase& c : cases) {
-    maze::MazeRecord record = maze::NewMazeRecord();
-    record.start = c.start;
-    record.goal = c.goal;
-    EXPECT_EQ(maze::StartAndGoalOnGrid(record), c.onGrid)
-        << c.start.x << "," << c.start.y << " " << c.goal.x << "," << c.goal.y;
+  maze::MazeRecord record = maze::NewMazeRecord();
+  const int16_t cases[][5] = {{1, 1, 100, 100, 1}, {100, 1, 1, 100, 1}, {0, 0, 5, 5, 0},
+                              {5, 5, 0, 5, 0},     {101, 5, 5, 5, 0},   {5, 5, 5, 101, 0},
+                              {5, 0, 5, 5, 0}};
+  for (const auto& c : cases) {
+    record.start = {c[0], c[1]};
+    record.goal = {c[2], c[3]};
+    EXPECT_EQ(maze::StartAndGoalOnGrid(record), c[4] == 1)
+        << c[0] << "," << c[1] << " " << c[2] << "," << c[3];
   }
+}
+
+std::string WithoutCr(std::string bytes) {
+  bytes.erase(std::remove(bytes.begin(), bytes.end(), '\r'), bytes.end());
+  return bytes;
+}
+
+TEST(ReadFailure, FailsWithTheKindLineAndSentence) {
+  struct Case {
+    std::string bytes;
+    LoadFailure kind;
+    int line, count;
+    std::string sentence;
+  };
+  const std::string lost =
+      "the file ends after 3 of the 4 numbers after the rows; the goal y is "
+      "missing";
+  const std::string noNumbers =
+      "the file ends after the 100 rows, without the start and goal "
+      "numbers";
+  const Case cases[] = {
+      {"", LoadFailure::TooFewRows, 1, 0, "the file is empty"},
+      {Lines(1), LoadFailure::TooFewRows, 2, 1,
+       "the file ends after 1 row, but a maze needs 100 rows"},
+      {Lines(99), LoadFailure::TooFewRows, 100, 99,
+       "the file ends after 99 rows, but a maze needs 100 rows"},
+      // The first number line becomes row 100, so only three numbers remain.
+      {Lines(99) + kNumbers, LoadFailure::MissingNumber, 104, 3, lost},
+      {kRows + " 1 \r\n 2 \r\n 3 \r\n", LoadFailure::MissingNumber, 104, 3, lost},
+      {kRows, LoadFailure::MissingNumber, 101, 0, noNumbers},
+      {kRows + " 1 \r\nabc\r\n 3 \r\n 4 \r\n", LoadFailure::BadNumber, 102, 1,
+       "line 102 holds 'abc', which is not a whole number; it should be the start y"},
+      {kRows + " 1 \r\n 2 \r\n 1.5 \r\n 4 \r\n", LoadFailure::BadNumber, 103, 2,
+       "line 103 holds '1.5', which is not a whole number; it should be the goal x"},
+      {kRows + " 1 \r\n 2 \r\n 3 \r\n0x10\r\n", LoadFailure::BadNumber, 104, 3,
+       "line 104 holds '0x10', which is not a whole number; it should be the goal y"},
+      {kRows + "\t5\r\n 2 \r\n 3 \r\n 4 \r\n", LoadFailure::BadNumber, 101, 0,
+       "line 101 holds '?5', which is not a whole number; it should be the start x"},
+      {kRows + ",5\r\n 2 \r\n 3 \r\n 4 \r\n", LoadFailure::BadNumber, 101, 0,
+       "line 101 holds a comma where a number should be; it should be the start x"},
+      {kRows + "32768\r\n 2 \r\n 3 \r\n 4 \r\n", LoadFailure::NumberOutOfRange, 101, 0,
+       "line 101 holds 32768, which is outside -32768 to 32767; it should be the start x"},
+      {kRows + " 1 \r\n-32769\r\n 3 \r\n 4 \r\n", LoadFailure::NumberOutOfRange, 102, 1,
+       "line 102 holds -32769, which is outside -32768 to 32767; it should be the start y"},
+      {kRows + " 1 \r\n 2 \r\n 3 \r\n123456789012345678901234\r\n", LoadFailure::NumberOutOfRange,
+       104, 3,
+       "line 104 holds 12345678901234567890..., which is outside -32768 to 32767; it should be "
+       "the goal y"},
+      {WithoutCr(kRows + kNumbers), LoadFailure::LfLineEnds, 2, 1,
+       "the file ends after 1 row because its lines end in LF alone; a maze file needs CR LF "
+       "line ends"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.sentence);
+    const maze::LoadResult result = maze::ParseMaze(c.bytes);
+    EXPECT_FALSE(result.maze.has_value());
+    EXPECT_EQ(result.error.kind, c.kind);
+    EXPECT_EQ(result.error.line, c.line);
+    EXPECT_EQ(result.error.count, c.count);
+    EXPECT_EQ(result.error.Describe(), c.sentence);
+  }
+}
+
+TEST(ReadFailure, ReportSoFarIsKeptWithTheError) {
+  const maze::LoadResult result = maze::ParseMaze(Lines(50, {{4, std::string(40, '#')}}));
+  EXPECT_EQ(result.error.kind, LoadFailure::TooFewRows);
+  EXPECT_EQ(result.report.paddedFrom40, std::vector<int>{4});
+}
+
+TEST(ReadFailure, MissingFileFolderOrShortFileOnDisk) {
+  fake::ScenarioFolder folder;
+  const maze::LoadResult missing = maze::LoadMaze(folder.Path() / "9.maz");
+  EXPECT_EQ(missing.error.kind, LoadFailure::Missing);
+  EXPECT_EQ(missing.error.Describe(), "the file does not exist");
+  std::filesystem::create_directory(folder.Path() / "8.maz");
+  const maze::LoadResult aFolder = maze::LoadMaze(folder.Path() / "8.maz");
+  EXPECT_EQ(aFolder.error.kind, LoadFailure::NotAFile);
+  EXPECT_EQ(aFolder.error.Describe(), "it is a folder, not a file");
+  folder.WriteFile("2.maz", Lines(99));
+  const maze::LoadResult cut = maze::LoadMaze(folder.Path() / "2.maz");
+  EXPECT_FALSE(cut.ok());
+  EXPECT_EQ(cut.error.count, 99);
 }
 
 }  // namespace

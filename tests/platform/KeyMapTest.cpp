@@ -13,8 +13,6 @@
 
 namespace {
 
-using tarnwick_test::RecordingForm;
-
 struct KeyCase {
   Qt::Key qtKey;
   int virtualKey;
@@ -25,9 +23,8 @@ TEST(KeyMap, QtKeysBecomeVirtualKeyCodes) {
       {Qt::Key_Left, 37},   {Qt::Key_Up, 38},    {Qt::Key_Right, 39},  {Qt::Key_Down, 40},
       {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},
       {Qt::Key_Home, 36},   {Qt::Key_End, 35},   {Qt::Key_Delete, 46}, {Qt::Key_A, 65},
-      {Qt::Key_C, 67},      {Qt::Key_S, 83},     {Qt::Key_W, 87},      {Qt::Key_Z, 90},
-      {Qt::Key_0, 48},      {Qt::Key_9, 57},     {Qt::Key_F1, 0},      {Qt::Key_Tab, 0},
-      {Qt::Key_PageUp, 0},  {Qt::Key_Shift, 0},  {Qt::Key_Insert, 0},  {Qt::Key_Exclam, 0},
+      {Qt::Key_S, 83},      {Qt::Key_Z, 90},     {Qt::Key_0, 48},      {Qt::Key_9, 57},
+      {Qt::Key_F1, 0},      {Qt::Key_Shift, 0},  {Qt::Key_Exclam, 0},
   };
   for (const KeyCase& c : cases) {
     EXPECT_EQ(platform::VirtualKeyFromQt(c.qtKey), c.virtualKey)
@@ -43,13 +40,9 @@ struct ModifierCase {
 TEST(KeyMap, ModifiersBecomeTheShiftSet) {
   const ModifierCase cases[] = {
       {Qt::NoModifier, 0},
-      {Qt::ShiftModifier, 1},
-      {Qt::ControlModifier, 2},
-      {Qt::AltModifier, 4},
-      {Qt::ShiftModifier | Qt::ControlModifier, 3},
-      {Qt::ControlModifier | Qt::AltModifier, 6},
       {Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, 7},
-      {Qt::KeypadModifier, 0},
+      {Qt::ControlModifier, 2},
+      {Qt::ControlModifier | Qt::AltModifier, 6},
       {Qt::KeypadModifier | Qt::ShiftModifier, 1},
       {Qt::MetaModifier, 0},
   };
@@ -59,17 +52,12 @@ TEST(KeyMap, ModifiersBecomeTheShiftSet) {
   }
 }
 
-class WindowKeys : public tarnwick_test::ApplicationTest {
+class WindowKeys : public tarnwick_test::HostTest {
  protected:
-  WindowKeys() : host_("Loomsel") { host_.Attach(form_); }
-
   void Send(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
     QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
     QCoreApplication::sendEvent(&host_.Window(), &event);
   }
-
-  RecordingForm form_;
-  platform::QtWindowHost host_;
 };
 
 TEST_F(WindowKeys, KeyDownsAndKeyUpsCarryTheCodeAndTheShiftSet) {

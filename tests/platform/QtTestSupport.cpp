@@ -4,11 +4,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <cstdio>
 
 // The system's font configuration library keeps a cache it never frees once
 // a dialog has loaded fonts; the leak checker of the sanitizer builds is told
@@ -65,9 +65,6 @@ ShownDialog Describe(QWidget& dialog) {
     for (QAbstractButton* button : box->buttons()) shown.buttons.push_back(button->text());
   } else if (auto* input = qobject_cast<QInputDialog*>(&dialog)) {
     shown.text = input->labelText();
-    for (const QDialogButtonBox* buttons : input->findChildren<QDialogButtonBox*>()) {
-      for (QAbstractButton* button : buttons->buttons()) shown.buttons.push_back(button->text());
-    }
   }
   return shown;
 }
@@ -86,6 +83,14 @@ void AnswerNextDialog(ShownDialog& shown, std::function<void(QWidget& dialog)> a
     answer(*dialog);
   });
   poll->start(5);
+}
+
+void ReportNextDialog() {
+  static ShownDialog shown;
+  AnswerNextDialog(shown, [](QWidget& dialog) {
+    std::fprintf(stderr, "box \"%s\": %s\n", qPrintable(shown.title), qPrintable(shown.text));
+    static_cast<QDialog&>(dialog).accept();
+  });
 }
 
 void ClickButton(QWidget& dialog, int standardButton) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/QtWindowHost.h"
 #include "platform/WindowHost.h"
 
 class QApplication;
@@ -47,6 +48,21 @@ class RecordingForm : public platform::WindowEvents {
   std::function<void(int keyCode)> onKeyDown;
 };
 
+// A Qt window host for a program of the given name, with a RecordingForm
+// attached.
+class HostTest : public ApplicationTest {
+ protected:
+  explicit HostTest(const char* programName = "Loomsel") : host_(programName) {
+    host_.Attach(form_);
+  }
+  void Show() {
+    host_.ShowWindow();
+    DrainEvents();
+  }
+  RecordingForm form_;
+  platform::QtWindowHost host_;
+};
+
 // What a dialog showed: its title, its text (label) and its buttons' texts.
 struct ShownDialog {
   QString title;
@@ -57,6 +73,10 @@ struct ShownDialog {
 // The application must exist. When the next modal dialog comes up, records it into `shown` and lets
 // `answer` act on it (click a button, type, accept or reject).
 void AnswerNextDialog(ShownDialog& shown, std::function<void(QWidget& dialog)> answer);
+
+// Writes the next dialog's title and text to standard error ("box \"T\": text")
+// and accepts it: for the death tests, whose child alone sees the dialog.
+void ReportNextDialog();
 
 // Clicks a message box's standard button; fails the test and closes the
 // dialog when it has no such button.

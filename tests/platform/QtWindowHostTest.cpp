@@ -1,5 +1,7 @@
-// The Qt window host: the close request, the dialogs, and the window's
-// place in the program's life.
+// The Qt window host: the close request, the dialogs, the window's place
+// in the program's life, and yielding to the window: pending events run at
+// once; with nothing pending the wait blocks until a key, a tick or a
+// wake-up from another thread.
 
 #include <gtest/gtest.h>
 
@@ -8,8 +10,14 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QWidget>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
+#include <thread>
+#include <vector>
 
 #include "platform/QtWindowHost.h"
 #include "tests/platform/QtTestSupport.h"
@@ -19,21 +27,16 @@ namespace {
 using tarnwick_test::AnswerNextDialog;
 using tarnwick_test::ClickButton;
 using tarnwick_test::DrainEvents;
-using tarnwick_test::RecordingForm;
 using tarnwick_test::ShownDialog;
+using Clock = std::chrono::steady_clock;
+using std::chrono::duration;
+using std::chrono::milliseconds;
 
-class WindowHostTest : public tarnwick_test::ApplicationTest {
- protected:
-  WindowHostTest() : host_("Loomsel") { host_.Attach(form_); }
-
-  RecordingForm form_;
-  platform::QtWindowHost host_;
-};
+using WindowHostTest = tarnwick_test::HostTest;
 
 TEST_F(WindowHostTest, WindowHasTheFixedClientAreaAndTheCaptionSet) {
   host_.SetCaption("Loomsel 12, 34");
-  host_.ShowWindow();
-  DrainEvents();
+  Show();
   EXPECT_EQ(host_.Window().size(), QSize(312, 213));
   EXPECT_EQ(host_.Window().windowTitle(), "Loomsel 12, 34");
   EXPECT_TRUE(host_.Window().isActiveWindow());
@@ -41,8 +44,8 @@ TEST_F(WindowHostTest, WindowHasTheFixedClientAreaAndTheCaptionSet) {
 
 TEST_F(WindowHostTest, CancelledCloseRequestKeepsTheWindowOpen) {
   form_.cancelClose = true;
-  host_.ShowWindow();
-  DrainEvents();
+  host_.SetOnEnd([] { std::abort(); });  // ending would otherwise look like a pass
+  Show();
   EXPECT_FALSE(host_.Window().close());
   EXPECT_TRUE(host_.Window().isVisible());
   EXPECT_EQ(form_.log, std::vector<std::string>{"unload"});
@@ -70,13 +73,9 @@ TEST_F(WindowHostDeathTest, LoadRunsOnceTheLoopRunsAndEndProgramLeavesWithItsSta
 TEST_F(WindowHostDeathTest, ErrorEscapingAHandlerIsShownAndEndsTheProgram) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   form_.onKeyDown = [](int) { throw std::runtime_error("the maze file broke"); };
-  ShownDialog shown;
   host_.ShowWindow();
   auto pressKey = [&] {
-    AnswerNextDialog(shown, [&shown](QWidget& dialog) {
-      std::fprintf(stderr, "box \"%s\": %s\n", qPrintable(shown.title), qPrintable(shown.text));
-      static_cast<QDialog&>(dialog).accept();
-    });
+    tarnwick_test::ReportNextDialog();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
     QCoreApplication::sendEvent(&host_.Window(), &press);
   };
@@ -85,39 +84,35 @@ TEST_F(WindowHostDeathTest, ErrorEscapingAHandlerIsShownAndEndsTheProgram) {
               "box \"Loomsel\": the maze file broke");
 }
 
-TEST_F(WindowHostTest, MessageBoxTitledWithTheProgramNameUnlessGivenATitle) {
+TEST_F(WindowHostTest, MessageAndYesNoBoxesAreTitledWithTheProgramNameUnlessGivenATitle) {
   host_.ShowWindow();
   struct Case {
+    bool yesNo;
     std::string title;
-    QString shownTitle;
-  };
-  for (const Case& c : {Case{"", "Loomsel"}, Case{"Maze 7", "Maze 7"}}) {
-    ShownDialog shown;
-    AnswerNextDialog(shown, [](QWidget& dialog) { ClickButton(dialog, QMessageBox::Ok); });
-    host_.ShowMessage("There is no start.", c.title);
-    EXPECT_EQ(shown.title, c.shownTitle);
-    EXPECT_EQ(shown.text, "There is no start.");
-    EXPECT_EQ(shown.buttons.size(), 1u);
-    DrainEvents();
-    EXPECT_TRUE(host_.Window().isActiveWindow()) << "the keyboard is back with the window";
-  }
-}
-
-TEST_F(WindowHostTest, YesNoBoxReturnsTheChoice) {
-  host_.ShowWindow();
-  struct Case {
     QMessageBox::StandardButton click;
-    bool expected;
+    QString shownTitle;
+    size_t buttons;
+    bool answer;
   };
-  for (const Case& c : {Case{QMessageBox::Yes, true}, Case{QMessageBox::No, false}}) {
+  const Case cases[] = {{false, "", QMessageBox::Ok, "Loomsel", 1, false},
+                        {false, "Maze 7", QMessageBox::Ok, "Maze 7", 1, false},
+                        {true, "", QMessageBox::Yes, "Loomsel", 2, true},
+                        {true, "", QMessageBox::No, "Loomsel", 2, false}};
+  for (const Case& c : cases) {
     ShownDialog shown;
     AnswerNextDialog(shown, [&c](QWidget& dialog) { ClickButton(dialog, c.click); });
-    EXPECT_EQ(host_.AskYesNo("Save the maze?", ""), c.expected);
-    EXPECT_EQ(shown.title, "Loomsel");
+    bool answer = false;
+    if (c.yesNo) {
+      answer = host_.AskYesNo("Save the maze?", c.title);
+    } else {
+      host_.ShowMessage("Save the maze?", c.title);
+    }
+    EXPECT_EQ(answer, c.answer);
+    EXPECT_EQ(shown.title, c.shownTitle);
     EXPECT_EQ(shown.text, "Save the maze?");
-    EXPECT_EQ(shown.buttons.size(), 2u);
+    EXPECT_EQ(shown.buttons.size(), c.buttons);
     DrainEvents();
-    EXPECT_TRUE(host_.Window().isActiveWindow());
+    EXPECT_TRUE(host_.Window().isActiveWindow()) << "the keyboard is back with the window";
   }
 }
 
@@ -128,8 +123,7 @@ TEST_F(WindowHostTest, InputBoxReturnsTheTextOrEmptyOnCancel) {
     bool accept;
     std::string expected;
   };
-  const Case cases[] = {
-      {"17", true, "17"}, {"17", false, ""}, {"", true, ""}, {" 3 ", true, " 3 "}};
+  const Case cases[] = {{"17", true, "17"}, {"17", false, ""}, {"", true, ""}};
   for (const Case& c : cases) {
     ShownDialog shown;
     QString initialText = "not looked at";
@@ -155,6 +149,64 @@ TEST_F(WindowHostTest, InputBoxReturnsTheTextOrEmptyOnCancel) {
     DrainEvents();
     EXPECT_TRUE(host_.Window().isActiveWindow());
   }
+}
+
+class DoEventsTest : public tarnwick_test::HostTest {
+ protected:
+  DoEventsTest() : HostTest("Tarnwick") { Show(); }
+};
+
+TEST_F(DoEventsTest, PendingKeysRunInsideOneYield) {
+  QCoreApplication::postEvent(&host_.Window(),
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier));
+  QCoreApplication::postEvent(&host_.Window(),
+                              new QKeyEvent(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier));
+  host_.DoEvents();
+  EXPECT_EQ(form_.log, (std::vector<std::string>{"down 39 0", "up 39 0"}));
+}
+
+TEST_F(DoEventsTest, TimerTicksEndTheWait) {
+  host_.StartTimer(20);
+  int yields = 0;
+  const auto start = Clock::now();
+  while (form_.ticks < 5 && yields < 1000) {
+    host_.DoEvents();
+    ++yields;
+  }
+  const double elapsedMs = duration<double, std::milli>(Clock::now() - start).count();
+  EXPECT_EQ(form_.ticks, 5);
+  EXPECT_GE(elapsedMs, 80.0) << "five ticks of 20 ms";
+  // Each yield waits for the next tick instead of returning empty-handed.
+  EXPECT_LE(yields, 3 * form_.ticks + 2);
+}
+
+TEST_F(DoEventsTest, BlocksUntilWokenFromAnotherThread) {
+  constexpr int kRounds = 10;
+  std::vector<double> latenciesMs;
+  for (int round = 0; round < kRounds; ++round) {
+    std::atomic<bool> posted{false};
+    Clock::time_point postedAt;
+    std::thread waker([&] {
+      std::this_thread::sleep_for(milliseconds(50));
+      postedAt = Clock::now();
+      posted.store(true);
+      host_.PostWakeUp();
+    });
+    int yields = 0;
+    do {
+      host_.DoEvents();
+      ++yields;
+    } while (!posted.load());
+    const auto returnedAt = Clock::now();
+    waker.join();
+    latenciesMs.push_back(duration<double, std::milli>(returnedAt - postedAt).count());
+    // Blocked for the whole 50 ms rather than spinning through it.
+    EXPECT_LE(yields, 3) << "round " << round;
+  }
+  std::sort(latenciesMs.begin(), latenciesMs.end());
+  std::printf("DoEvents wake-up latency over %d rounds: median %.3f ms, max %.3f ms\n", kRounds,
+              latenciesMs[kRounds / 2], latenciesMs.back());
+  EXPECT_LT(latenciesMs.back(), 50.0);
 }
 
 }  // namespace

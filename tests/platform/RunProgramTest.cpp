@@ -17,9 +17,8 @@
 
 namespace {
 
-using tarnwick_test::AnswerNextDialog;
 using tarnwick_test::RecordingForm;
-using tarnwick_test::ShownDialog;
+using tarnwick_test::ReportNextDialog;
 
 // Runs a program named Loomsel with the given frmMain factory.
 void RunLoomsel(const platform::FormFactory& makeForm) {
@@ -29,15 +28,6 @@ void RunLoomsel(const platform::FormFactory& makeForm) {
   static char name[] = "platform_tests";
   static char* argv[] = {name, nullptr};
   platform::RunProgram(argc, argv, "Loomsel", makeForm);
-}
-
-// Prints the unexpected-error box and closes it.
-void ReportNextDialog() {
-  static ShownDialog shown;
-  AnswerNextDialog(shown, [](QWidget& dialog) {
-    std::fprintf(stderr, "box \"%s\": %s\n", qPrintable(shown.title), qPrintable(shown.text));
-    static_cast<QDialog&>(dialog).accept();
-  });
 }
 
 TEST(RunProgramDeathTest, FormGetsTheFolderAndASoundDeviceWhoseClipEndsWakeTheHost) {
@@ -71,32 +61,23 @@ TEST(RunProgramDeathTest, FormGetsTheFolderAndASoundDeviceWhoseClipEndsWakeTheHo
   EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "folder of the program\nclip ended");
 }
 
-TEST(RunProgramDeathTest, ErrorDuringLoadIsShownTitledWithTheProgramName) {
+TEST(RunProgramDeathTest, ErrorMakingOrLoadingTheFormIsShownTitledWithTheProgramName) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  auto run = [] {
-    RunLoomsel([](platform::WindowHost&, sound::SoundDevice&, const std::filesystem::path&) {
-      auto form = std::make_unique<RecordingForm>();
-      form->onLoad = [] {
-        ReportNextDialog();
-        throw std::runtime_error("no mazes here");
-      };
-      return form;
-    });
-  };
-  EXPECT_EXIT(run(), ::testing::ExitedWithCode(1),
-              "Loomsel: unexpected error: no mazes here\n.*box \"Loomsel\": no mazes here");
-}
-
-TEST(RunProgramDeathTest, ErrorMakingTheFormIsShownAndEndsTheProgram) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  auto run = [] {
-    RunLoomsel([](platform::WindowHost&, sound::SoundDevice&,
-                  const std::filesystem::path&) -> std::unique_ptr<platform::WindowEvents> {
-      ReportNextDialog();
-      throw std::runtime_error("out of memory");
-    });
-  };
-  EXPECT_EXIT(run(), ::testing::ExitedWithCode(1), "box \"Loomsel\": out of memory");
+  for (const bool duringLoad : {false, true}) {
+    auto run = [duringLoad] {
+      RunLoomsel(
+          [duringLoad](platform::WindowHost&, sound::SoundDevice&, const std::filesystem::path&) {
+            ReportNextDialog();
+            if (!duringLoad) throw std::runtime_error("out of memory");
+            auto form = std::make_unique<RecordingForm>();
+            form->onLoad = [] { throw std::runtime_error("out of memory"); };
+            return form;
+          });
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(1),
+                "Loomsel: unexpected error: out of memory\n.*box \"Loomsel\": out of memory")
+        << (duringLoad ? "during Form_Load" : "making the form");
+  }
 }
 
 }  // namespace

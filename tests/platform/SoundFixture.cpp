@@ -2,38 +2,18 @@
 
 #include <QTimer>
 
-#include "tests/platform/QtTestSupport.h"
-
 namespace tarnwick_test {
-namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Also makes sure the application exists before the host does.
-std::filesystem::path FreshFolder() {
-  TestApplication();
-  const auto stamp = Clock::now().time_since_epoch().count();
-  const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-  std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                 ("tarnwick-sound-" + test + "-" + std::to_string(stamp));
-  std::filesystem::create_directories(folder);
-  return folder;
-}
-
-}  // namespace
-
-SoundFixture::SoundFixture() : folder_(FreshFolder()), host_("Tarnwick") {
+SoundFixture::SoundFixture() : host_("Tarnwick") {
   device_.SetClipEndListener([this] {
     ends_.fetch_add(1);
     host_.PostWakeUp();
   });
 }
 
-SoundFixture::~SoundFixture() {
-  device_.Close();
-  std::error_code ignored;
-  std::filesystem::remove_all(folder_, ignored);
-}
+SoundFixture::~SoundFixture() { device_.Close(); }
 
 void SoundFixture::SetUp() {
   std::string reason;
@@ -43,7 +23,7 @@ void SoundFixture::SetUp() {
 
 std::filesystem::path SoundFixture::Tone(const std::string& name, double seconds,
                                          WavFormat format) {
-  const std::filesystem::path path = folder_ / name;
+  const std::filesystem::path path = folder_.Path() / name;
   WriteToneWav(path, seconds, format);
   return path;
 }
@@ -53,39 +33,27 @@ std::unique_ptr<sound::Clip> SoundFixture::ToneClip(const std::string& name, dou
   return device_.CreateClip(Tone(name, seconds), slot);
 }
 
-WaitResult SoundFixture::WaitForEnd(const sound::Clip& clip, std::chrono::milliseconds limit) {
+bool SoundFixture::YieldUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
   bool late = false;
   QTimer guard;
   guard.setSingleShot(true);
   QObject::connect(&guard, &QTimer::timeout, [&late] { late = true; });
   guard.start(limit);
+  while (!done() && !late) host_.DoEvents();
+  return done();
+}
+
+WaitResult SoundFixture::WaitForEnd(const sound::Clip& clip, std::chrono::milliseconds limit) {
   const auto start = Clock::now();
   int yields = 0;
-  while (clip.IsPlaying() && !late) {
-    host_.DoEvents();
-    ++yields;
-  }
+  const bool ended = YieldUntil(
+      [&] {
+        ++yields;  // once before each yield, and twice more at the end
+        return !clip.IsPlaying();
+      },
+      limit);
   const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
-  return {!clip.IsPlaying(), yields, elapsed.count()};
-}
-
-bool SoundFixture::WaitForEnds(int count, std::chrono::milliseconds limit) {
-  bool late = false;
-  QTimer guard;
-  guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, [&late] { late = true; });
-  guard.start(limit);
-  while (ends_.load() < count && !late) host_.DoEvents();
-  return ends_.load() >= count;
-}
-
-void SoundFixture::YieldFor(std::chrono::milliseconds time) {
-  bool over = false;
-  QTimer timer;
-  timer.setSingleShot(true);
-  QObject::connect(&timer, &QTimer::timeout, [&over] { over = true; });
-  timer.start(time);
-  while (!over) host_.DoEvents();
+  return {ended, yields - 2, elapsed.count()};
 }
 
 }  // namespace tarnwick_test

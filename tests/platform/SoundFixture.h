@@ -7,12 +7,15 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "platform/QtWindowHost.h"
 #include "sound/SdlSoundDevice.h"
+#include "tests/platform/QtTestSupport.h"
 #include "tests/platform/ToneWav.h"
+#include "tests/support/ScenarioFolder.h"
 
 namespace tarnwick_test {
 
@@ -23,7 +26,7 @@ struct WaitResult {
   double milliseconds;
 };
 
-class SoundFixture : public ::testing::Test {
+class SoundFixture : public ApplicationTest {
  protected:
   SoundFixture();
   ~SoundFixture() override;
@@ -38,12 +41,10 @@ class SoundFixture : public ::testing::Test {
   // Yields to the window, as the programs' waits do, until the clip has
   // ended or `limit` has passed.
   WaitResult WaitForEnd(const sound::Clip& clip, std::chrono::milliseconds limit);
-  // Yields until `count` clip ends have been reported or `limit` has passed.
-  bool WaitForEnds(int count, std::chrono::milliseconds limit);
-  // Yields for a while, as a program busy waiting on something else would.
-  void YieldFor(std::chrono::milliseconds time);
+  // Yields until `done` holds or `limit` has passed; returns `done`'s answer.
+  bool YieldUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
 
-  std::filesystem::path folder_;
+  fake::ScenarioFolder folder_;
   platform::QtWindowHost host_;
   std::atomic<int> ends_{0};
   // Last, so that it closes (and stops reporting) before the rest goes.

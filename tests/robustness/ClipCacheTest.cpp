@@ -2,60 +2,25 @@
 // must follow the file on disk, however the file changes.
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
-#include <fstream>
-#include <mutex>
-#include <numbers>
 #include <thread>
 
 #include "sound/SdlSoundDevice.h"
+#include "tests/platform/OutputTap.h"
+#include "tests/platform/ToneWav.h"
 #include "tests/support/ScenarioFolder.h"
 
 namespace robustness {
 namespace {
 
 using namespace std::chrono_literals;
+using tarnwick_test::WriteToneWav;
 
-std::mutex energyMutex;
-double energy = 0.0;
-
-// Runs on the audio thread with every mixed buffer (16-bit stereo).
-void SDLCALL Accumulate(void* /*context*/, Uint8* stream, int length) {
-  const auto* samples = reinterpret_cast<const int16_t*>(stream);
-  double sum = 0.0;
-  for (int i = 0; i < length / 2; ++i) sum += static_cast<double>(samples[i]) * samples[i];
-  std::lock_guard<std::mutex> lock(energyMutex);
-  energy += sum;
-}
-
-void Put(std::string& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-// A 22050 Hz mono 16-bit tone; level 0 writes silence of the same size.
-void WriteTone(const std::filesystem::path& path, double seconds, double level) {
-  const auto frames = static_cast<uint32_t>(seconds * 22050);
-  std::string out = "RIFF";
-  Put(out, 36 + frames * 2, 4);
-  out += "WAVEfmt ";
-  Put(out, 16, 4);
-  Put(out, 1, 2);
-  Put(out, 1, 2);
-  Put(out, 22050, 4);
-  Put(out, 44100, 4);
-  Put(out, 2, 2);
-  Put(out, 16, 2);
-  out += "data";
-  Put(out, frames * 2, 4);
-  for (uint32_t i = 0; i < frames; ++i) {
-    const double value = level * std::sin(2.0 * std::numbers::pi * 440.0 * i / 22050);
-    Put(out, static_cast<uint16_t>(static_cast<int16_t>(std::lround(32767 * value))), 2);
-  }
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << out;
+// A tone of 0 Hz is silence of the same format and length.
+void WriteSilence(const std::filesystem::path& path, double seconds) {
+  WriteToneWav(path, seconds, tarnwick_test::kClipWavFormat, 0.0);
 }
 
 class ClipCacheTest : public ::testing::Test {
@@ -66,75 +31,69 @@ class ClipCacheTest : public ::testing::Test {
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 0);
     std::string reason;
     ASSERT_TRUE(device.Open(reason)) << reason;
-    Mix_SetPostMix(Accumulate, nullptr);
+    tap = std::make_unique<tarnwick_test::OutputTap>();
   }
   void TearDown() override {
-    Mix_SetPostMix(nullptr, nullptr);
+    tap.reset();
     device.Close();
   }
+
+  double Energy() const { return tap->Left() + tap->Right(); }
 
   // Plays the file to its end and returns the energy that reached the
   // output meanwhile; -1 when no clip could be made.
   double Heard(const std::filesystem::path& wav) {
     std::unique_ptr<sound::Clip> clip = device.CreateClip(wav, sound::ClipSlot::Current);
     if (!clip) return -1;
-    {
-      std::lock_guard<std::mutex> lock(energyMutex);
-      energy = 0.0;
-    }
+    tap->Reset();
     clip->Play();
     const auto deadline = std::chrono::steady_clock::now() + 5s;
     while (clip->IsPlaying() && std::chrono::steady_clock::now() < deadline) {
       std::this_thread::sleep_for(5ms);
     }
     EXPECT_FALSE(clip->IsPlaying()) << "the clip did not end";
-    // Its last buffer reaches the output a moment after the end.
-    std::this_thread::sleep_for(60ms);
-    std::lock_guard<std::mutex> lock(energyMutex);
-    return energy;
+    std::this_thread::sleep_for(60ms);  // its last buffer reaches the output a moment later
+    return Energy();
   }
 
   fake::ScenarioFolder folder;
   sound::SdlSoundDevice device;
+  std::unique_ptr<tarnwick_test::OutputTap> tap;
 };
 
-TEST_F(ClipCacheTest, AChangedFileIsHeardAsItIsNow) {
+TEST_F(ClipCacheTest, AChangedOrRemovedFileIsHeardAsItIsNow) {
   struct Change {
     const char* how;
-    double seconds;  // of the silence that replaces the tone
+    double seconds;  // of the silence that replaces the tone; 0 removes the file
     bool later;      // written a while after the first version
   };
   const Change changes[] = {
       {"the same size, rewritten two seconds later", 0.25, true},
       {"another size, rewritten at once", 0.15, false},
+      {"removed", 0.0, false},
   };
+  const std::filesystem::path wav = folder.Path() / "clip.wav";
   for (const Change& change : changes) {
     SCOPED_TRACE(change.how);
-    const std::filesystem::path wav = folder.Path() / "clip.wav";
-    WriteTone(wav, 0.25, 0.5);
+    WriteToneWav(wav, 0.25);
     const double first = Heard(wav);
     ASSERT_GT(first, 0.0);
-    // Unchanged, it sounds the same when played again.
-    EXPECT_NEAR(Heard(wav), first, first * 0.25);
-
+    EXPECT_NEAR(Heard(wav), first, first * 0.25) << "unchanged, it sounds the same again";
+    if (change.seconds == 0.0) {
+      std::filesystem::remove(wav);
+      EXPECT_EQ(Heard(wav), -1) << "a clip was made from the cache";
+      continue;
+    }
     const auto written = std::filesystem::last_write_time(wav);
-    WriteTone(wav, change.seconds, 0.0);
+    WriteSilence(wav, change.seconds);
     if (change.later) std::filesystem::last_write_time(wav, written + 2s);
     EXPECT_LT(Heard(wav), first * 1e-3) << "the old sound was played";
   }
 }
 
-TEST_F(ClipCacheTest, AFileRemovedAfterItWasPlayedMakesNoClip) {
-  const std::filesystem::path wav = folder.Path() / "gone.wav";
-  WriteTone(wav, 0.1, 0.5);
-  ASSERT_GT(Heard(wav), 0.0);
-  std::filesystem::remove(wav);
-  EXPECT_EQ(Heard(wav), -1);
-}
-
 TEST_F(ClipCacheTest, TwoClipsOfOneFileEachPlayAndStopOnTheirOwn) {
   const std::filesystem::path wav = folder.Path() / "step.wav";
-  WriteTone(wav, 1.0, 0.5);
+  WriteToneWav(wav, 1.0);
   std::unique_ptr<sound::Clip> step = device.CreateClip(wav, sound::ClipSlot::Step);
   std::unique_ptr<sound::Clip> announcement = device.CreateClip(wav, sound::ClipSlot::Announcement);
   ASSERT_TRUE(step && announcement);
@@ -146,13 +105,9 @@ TEST_F(ClipCacheTest, TwoClipsOfOneFileEachPlayAndStopOnTheirOwn) {
   announcement.reset();
   std::this_thread::sleep_for(50ms);
   EXPECT_TRUE(step->IsPlaying());
-  {
-    std::lock_guard<std::mutex> lock(energyMutex);
-    energy = 0.0;
-  }
+  tap->Reset();
   std::this_thread::sleep_for(100ms);
-  std::lock_guard<std::mutex> lock(energyMutex);
-  EXPECT_GT(energy, 0.0);
+  EXPECT_GT(Energy(), 0.0);
 }
 
 }  // namespace

@@ -20,18 +20,6 @@ namespace vk = platform::vk;
 
 constexpr char kSaveFailedStart[] = "The maze could not be saved to 1.maz: ";
 
-// The editor on the fakes, with a hook for the moment the save failure is
-// shown.
-class SaveHost : public fake::FakeHost {
- public:
-  using FakeHost::FakeHost;
-  void ShowMessage(const std::string& text, const std::string& title) override {
-    if (text.rfind(kSaveFailedStart, 0) == 0 && onSaveFailed) onSaveFailed(text);
-    FakeHost::ShowMessage(text, title);
-  }
-  std::function<void(const std::string&)> onSaveFailed;
-};
-
 maze::MazeRecord StartingMaze() {
   maze::MazeRecord record = maze::NewMazeRecord();
   record.start = {3, 3};
@@ -50,30 +38,26 @@ void RunFailedSaveStory(const fake::ScenarioFolder& folder, const std::string& c
 
   fake::VirtualClock clock;
   fake::FakeSound sound(clock);
-  SaveHost host(clock, sound);
+  fake::FakeHost host(clock, sound);
   editor::frmMain form(host, sound, folder.Path());
-  host.AnswerText("1");
-  host.AnswerOk();   // it exists
-  host.AnswerYes();  // save changes: fails
-  host.AnswerOk();   // the failure
-  host.AnswerYes();  // save changes: saved
-  host.AnswerNo();   // no other maze
   host.Press(1000, vk::kSpace);
   host.Press(2000, vk::kEscape);
   host.Press(3000, vk::kRight);
   host.Press(4000, vk::kSpace);
   host.Press(5000, vk::kEscape);
-  bool failed = false;
-  host.onSaveFailed = [&](const std::string& text) {
-    failed = true;
-    EXPECT_NE(text.find(cause), std::string::npos) << text;
-    EXPECT_EQ(folder.ReadFile("1.maz"), before) << "the failed save touched the maze file";
-    EXPECT_EQ(maze::CellAt(form.Maze().grid, 1, 1), maze::kWall) << "the change was lost";
-    makeRoom();
+  // Maze 1; it exists; save changes (Yes, twice); no other maze.
+  int failures = 0;
+  host.answerer = [&](fake::DialogKind kind, const std::string& text) -> fake::DialogAnswer {
+    if (text.rfind(kSaveFailedStart, 0) == 0 && ++failures == 1) {
+      EXPECT_NE(text.find(cause), std::string::npos) << text;
+      EXPECT_EQ(folder.ReadFile("1.maz"), before) << "the failed save touched the maze file";
+      EXPECT_EQ(maze::CellAt(form.Maze().grid, 1, 1), maze::kWall) << "the change was lost";
+      makeRoom();
+    }
+    return {kind, text != editor::kAnotherMazeQuestion, "1"};
   };
   EXPECT_EQ(host.Run(form), 0);
-  EXPECT_TRUE(failed) << "the first save did not fail";
-  EXPECT_EQ(host.UnusedAnswers(), 0u);
+  EXPECT_EQ(failures, 1) << "the first save should fail, the second succeed";
   // Editing went on after the failure: the cursor moved and a second wall
   // went in, and both reached the file.
   maze::MazeRecord expected = StartingMaze();
@@ -92,32 +76,20 @@ TEST(FailedSaveTest, AFolderWhereTheTemporaryFileGoesKeepsTheAuthorEditing) {
   RunFailedSaveStory(folder, "cannot be created", [&] { std::filesystem::remove(inTheWay); });
 }
 
-// A small tmpfs mounted over the program folder for one test.
-class SmallFileSystem {
- public:
-  explicit SmallFileSystem(const std::filesystem::path& where) : where_(where) {
-    const std::string command =
-        "mount -t tmpfs -o size=256k tarnwick-full '" + where.string() + "' 2>/dev/null";
-    mounted_ = std::system(command.c_str()) == 0;
-  }
-  ~SmallFileSystem() {
-    if (mounted_) std::system(("umount '" + where_.string() + "'").c_str());
-  }
-  bool Mounted() const { return mounted_; }
-
- private:
-  std::filesystem::path where_;
-  bool mounted_ = false;
-};
-
 TEST(FailedSaveTest, AFullFileSystemKeepsTheAuthorEditing) {
   fake::ScenarioFolder folder;
-  const SmallFileSystem small(folder.Path());
-  if (!small.Mounted()) {
+  // A small tmpfs mounted over the program folder for this test.
+  const std::string where = "'" + folder.Path().string() + "'";
+  if (std::system(
+          ("mount -t tmpfs -o size=256k tarnwick-full " + where + " 2>/dev/null").c_str())) {
     GTEST_SKIP() << "cannot mount a small tmpfs over " << folder.Path()
                  << " (needs root and a system that allows mounting); the full file system case "
                     "is not tested";
   }
+  struct Unmount {
+    std::string where;
+    ~Unmount() { std::system(("umount " + where).c_str()); }
+  } unmount{where};
   WriteEditorClips(folder);
   folder.WriteMaze("1", StartingMaze());
   // Fill every byte that is left.

@@ -14,9 +14,8 @@ seed=${TARNWICK_KILL_SEED:-4711}
 RANDOM=$seed
 dir=$(mktemp -d /tmp/tarnwick-savekill.XXXXXX)
 trap 'rm -rf "$dir"' EXIT
-
 fail() {
-  echo "FAIL (seed $seed, kill $i): $*" >&2
+  echo "FAIL (seed $seed, kill ${i:-after}): $*" >&2
   ls -la "$dir" >&2
   exit 1
 }
@@ -27,26 +26,21 @@ old=0 new=0 interrupted=0
 for i in $(seq 1 "$kills"); do
   "$helper" "$dir" loop &
   pid=$!
-  # 5 to 64 ms: past the helper's start, into its saves.
-  sleep "$(printf '0.%03d' $((RANDOM % 60 + 5)))"
+  sleep "$(printf '0.%03d' $((RANDOM % 60 + 5)))"  # 5 to 64 ms: into its saves
   kill -KILL "$pid"
   wait "$pid" 2>/dev/null || true
-  if cmp -s "$dir/1.maz" "$dir/old.ref"; then
-    old=$((old + 1))
-  elif cmp -s "$dir/1.maz" "$dir/new.ref"; then
-    new=$((new + 1))
-  else
-    fail "1.maz is neither the old maze nor the new one"
-  fi
+  if cmp -s "$dir/1.maz" "$dir/old.ref"; then old=$((old + 1))
+  elif cmp -s "$dir/1.maz" "$dir/new.ref"; then new=$((new + 1))
+  else fail "1.maz is neither the old maze nor the new one"; fi
   extra=$(ls -A "$dir" | grep -v -x -e 1.maz -e old.ref -e new.ref -e .1.maz.saving || true)
   [ -z "$extra" ] || fail "stray files: $extra"
-  [ -e "$dir/.1.maz.saving" ] && interrupted=$((interrupted + 1))
+  [ ! -e "$dir/.1.maz.saving" ] || interrupted=$((interrupted + 1))
 done
+unset i
 
 "$helper" "$dir" once
 cmp -s "$dir/1.maz" "$dir/old.ref" || fail "the save after the kills did not write the maze"
 [ ! -e "$dir/.1.maz.saving" ] || fail "the save after the kills left its temporary file"
-
 echo "save kill: $kills kills (seed $seed): $old left the old maze, $new the new one;" \
   "$interrupted cut a save short"
 # The kills must have landed both between saves and inside them.

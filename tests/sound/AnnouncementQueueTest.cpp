@@ -68,24 +68,6 @@ TEST(AnnouncementQueue, ClearSilencesAtOnceAndDropsPendingEntries) {
   EXPECT_EQ(h.TimeOf("play", "4.wav"), 200);
 }
 
-TEST(AnnouncementQueue, ClearBeforeAnyAnnouncementOnlyStopsTheSilentStep) {
-  QueueHarness h;
-  h.Load([&] { h.queue.ClearAnnouncements(); });
-  h.Run();
-  EXPECT_TRUE(h.sound.Heard().empty());
-  EXPECT_EQ(h.TimeOf("stop", "step.wav"), 0);
-}
-
-TEST(AnnouncementQueue, ServiceWithAnEmptyQueueTouchesNothing) {
-  QueueHarness h;
-  h.Load([&] {
-    size_t before = h.sound.ops.size();
-    h.queue.ServiceAnnouncements();
-    EXPECT_EQ(h.sound.ops.size(), before);
-  });
-  h.Run();
-}
-
 TEST(AnnouncementQueue, RefusesASixteenthEntryAndKeepsStaleTextsOutOfPlay) {
   QueueHarness h;
   for (int i = 1; i <= AnnouncementQueue::kCapacity; ++i) EXPECT_TRUE(h.queue.QueueClip("1.wav"));

@@ -10,7 +10,7 @@ namespace {
 TEST(MissingClips, NamesEachAbsentFileOnceInOrder) {
   fake::ScenarioFolder folder;
   folder.WriteClip("step.wav", 80);
-  folder.WriteClip(".go.wav", 80);  // hidden files do not count
+  folder.WriteClip(".go.wav", 80);                               // hidden files do not count
   std::filesystem::create_directory(folder.Path() / "key.wav");  // nor directories
   const std::vector<std::string> names{"step.wav", "go.wav", "key.wav", "open door.wav"};
   auto missing = sound::MissingClips(folder.Path(), names);
@@ -38,26 +38,26 @@ TEST(StartUpOrEnd, ShowsTheWindowAndReadsEveryClipAhead) {
   EXPECT_TRUE(h.host.dialogs.empty());
 }
 
-TEST(StartUpOrEnd, AMissingClipIsNamedAndEndsTheProgramBeforeAnyIsRead) {
-  StartUpHarness h;
-  h.folder.WriteClips({"step.wav", "go.wav"}, 100);
-  h.host.AnswerOk();
-  EXPECT_EQ(h.Run(), 1);
-  ASSERT_EQ(h.host.dialogs.size(), 1u);
-  EXPECT_EQ(h.host.dialogs[0].title, "Tarnwick");
-  EXPECT_NE(h.host.dialogs[0].text.find("open door.wav"), std::string::npos);
-  EXPECT_TRUE(h.sound.preloaded.empty());
-}
-
-TEST(StartUpOrEnd, NoSoundDeviceShowsTheFixedMessageWithTheDefaultTitle) {
-  StartUpHarness h;
-  h.sound.openFailure = "no audio";
-  h.host.AnswerOk();
-  EXPECT_EQ(h.Run(), 1);
-  ASSERT_EQ(h.host.dialogs.size(), 1u);
-  EXPECT_EQ(h.host.dialogs[0].text, "Please install directX8 or later");
-  EXPECT_EQ(h.host.dialogs[0].title, "");
-  EXPECT_FALSE(h.host.shown);
+TEST(StartUpOrEnd, AMissingClipOrNoSoundDeviceShowsItsMessageAndEndsBeforeAnyClipIsRead) {
+  struct Case {
+    bool noDevice;
+    std::string text;
+    std::string title;  // the device message keeps the default title
+  };
+  const Case cases[] = {{false, sound::MissingClipsMessage({"open door.wav"}), "Tarnwick"},
+                        {true, "Please install directX8 or later", ""}};
+  for (const Case& c : cases) {
+    StartUpHarness h;
+    h.folder.WriteClips({"step.wav", "go.wav"}, 100);
+    if (c.noDevice) h.sound.openFailure = "no audio";
+    h.host.AnswerOk();
+    EXPECT_EQ(h.Run(), 1);
+    ASSERT_EQ(h.host.dialogs.size(), 1u);
+    EXPECT_EQ(h.host.dialogs[0].text, c.text);
+    EXPECT_EQ(h.host.dialogs[0].title, c.title);
+    EXPECT_TRUE(h.sound.preloaded.empty());
+    EXPECT_EQ(h.host.shown, !c.noDevice);
+  }
 }
 
 }  // namespace

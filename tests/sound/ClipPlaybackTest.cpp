@@ -8,31 +8,24 @@ namespace {
 using sound::ClipSlot;
 using soundtest::Harness;
 
-TEST(PlayClipAndWait, ReturnsAtTheNaturalEndAndSetsThePan) {
+TEST(PlayClipAndWait, ReturnsAtTheNaturalEndRunningKeysInsideTheWait) {
   Harness h;
   h.folder.WriteClip("intro.wav", 1200);
   int64_t returnedAt = -1;
+  std::vector<int64_t> keysAt;
+  h.onKeyDown = [&](int) { keysAt.push_back(h.host.Now()); };
   h.onLoad = [&] {
     h.clips.PlayClipAndWait("intro.wav", -10000);
     returnedAt = h.host.Now();
   };
+  h.host.KeyDown(300, 39);
   h.Run();
   EXPECT_EQ(returnedAt, 1200);
+  EXPECT_EQ(keysAt, std::vector<int64_t>{300});
   auto heard = h.sound.Heard();
   ASSERT_EQ(heard.size(), 1u);
   EXPECT_EQ(heard[0].pan, -10000);
   EXPECT_EQ(heard[0].slot, ClipSlot::Current);
-}
-
-TEST(PlayClipAndWait, RunsANestedKeyDownInsideTheWait) {
-  Harness h;
-  h.folder.WriteClip("long.wav", 1000);
-  std::vector<int64_t> keysAt;
-  h.onKeyDown = [&](int) { keysAt.push_back(h.host.Now()); };
-  h.onLoad = [&] { h.clips.PlayClipAndWait("long.wav", 0); };
-  h.host.KeyDown(300, 39);
-  h.Run();
-  EXPECT_EQ(keysAt, std::vector<int64_t>{300});
 }
 
 TEST(PlayClipAndWait, WaitsForWhicheverClipHoldsTheSlotNow) {
@@ -51,15 +44,19 @@ TEST(PlayClipAndWait, WaitsForWhicheverClipHoldsTheSlotNow) {
   EXPECT_EQ(returnedAt, 2400);
 }
 
-TEST(PlayClipAndWait, MissingFileReturnsAtOnce) {
+TEST(PlayClipAndWait, MissingFileReturnsAtOnceAndPlayClipReportsIt) {
   Harness h;
   int64_t returnedAt = -1;
+  bool created = true;
   h.onLoad = [&] {
     h.clips.PlayClipAndWait("absent.wav", 0);
     returnedAt = h.host.Now();
+    created = h.clips.PlayClip("nowhere.wav");
   };
   h.Run();
   EXPECT_EQ(returnedAt, 0);
+  EXPECT_FALSE(created);
+  EXPECT_FALSE(h.clips.CurrentPlaying());
 }
 
 TEST(PlayClip, SilencesTheCurrentClipButNotTheStepOrAnnouncement) {
@@ -78,28 +75,16 @@ TEST(PlayClip, SilencesTheCurrentClipButNotTheStepOrAnnouncement) {
   };
   h.Run();
   EXPECT_TRUE(bCreated);
-  // "a.wav" in the current slot was released when "b.wav" came.
-  std::vector<std::string> currentOps;
+  // "a.wav" in the current slot was released when "b.wav" came; nothing
+  // released the step.
+  std::vector<std::string> ops;
   for (const auto& op : h.sound.ops) {
-    if (op.slot == ClipSlot::Current) currentOps.push_back(op.op + " " + op.name);
+    if (op.slot != ClipSlot::Announcement) ops.push_back(op.op + " " + op.name);
   }
-  EXPECT_EQ(currentOps, (std::vector<std::string>{"create a.wav", "play a.wav", "release a.wav",
-                                                  "create b.wav", "play b.wav"}));
-  // Nothing stopped the step.
-  for (const auto& op : h.sound.ops) {
-    if (op.slot == ClipSlot::Step) {
-      EXPECT_NE(op.op, "release");
-    }
-  }
-}
-
-TEST(PlayClip, ReportsAClipThatCannotBeCreated) {
-  Harness h;
-  bool created = true;
-  h.onLoad = [&] { created = h.clips.PlayClip("nowhere.wav"); };
-  h.Run();
-  EXPECT_FALSE(created);
-  EXPECT_FALSE(h.clips.CurrentPlaying());
+  EXPECT_EQ(ops, (std::vector<std::string>{"create step.wav", "create a.wav", "play a.wav",
+                                           "stop step.wav", "position step.wav", "pan step.wav",
+                                           "play step.wav", "release a.wav", "create b.wav",
+                                           "play b.wav"}));
 }
 
 struct InterruptHarness : Harness {
@@ -116,22 +101,20 @@ struct InterruptHarness : Harness {
   }
 };
 
-TEST(PlayClipInterruptible, AKeyDuringTheClipCutsItShort) {
-  InterruptHarness h;
-  h.host.KeyDown(500, 40);
-  h.Run();
-  EXPECT_EQ(h.returnedAt, 500);
-  EXPECT_EQ(h.formMode, "play breakable sound");
-  EXPECT_EQ(h.TimeOf("stop", "menu.wav"), 500);
-}
+TEST(PlayClipInterruptible, AKeyDuringTheClipCutsItShortAndOneBeforeItDoesNot) {
+  InterruptHarness during;
+  during.host.KeyDown(500, 40);
+  during.Run();
+  EXPECT_EQ(during.returnedAt, 500);
+  EXPECT_EQ(during.formMode, "play breakable sound");
+  EXPECT_EQ(during.TimeOf("stop", "menu.wav"), 500);
 
-TEST(PlayClipInterruptible, AFlagRaisedBeforeThePlayDoesNotCutIt) {
-  InterruptHarness h;
-  h.interruptFlag = true;
-  h.Run();
-  EXPECT_EQ(h.returnedAt, 1500);
+  InterruptHarness before;
+  before.interruptFlag = true;
+  before.Run();
+  EXPECT_EQ(before.returnedAt, 1500);
   // It stops the clip that has already ended, which is harmless.
-  EXPECT_EQ(h.TimeOf("stop", "menu.wav"), 1500);
+  EXPECT_EQ(before.TimeOf("stop", "menu.wav"), 1500);
 }
 
 TEST(StepClip, IsRestartedNotLayeredAndKeepsItsPanWhenNoneIsGiven) {
@@ -147,24 +130,9 @@ TEST(StepClip, IsRestartedNotLayeredAndKeepsItsPanWhenNoneIsGiven) {
   for (const auto& op : h.sound.ops) {
     if (op.slot == ClipSlot::Step) stepOps.push_back(op.op + " " + std::to_string(op.pan));
   }
-  EXPECT_EQ(stepOps, (std::vector<std::string>{"create 0", "stop 0", "position 0", "pan -980",
-                                               "play -980", "stop -980", "position -980",
-                                               "play -980"}));
-}
-
-TEST(SoundStartUp, FillsTheFormatAndDescriptionOrReportsTheFailure) {
-  Harness h;
-  std::string reason;
-  ASSERT_TRUE(h.clips.StartUp(reason));
-  EXPECT_EQ(h.clips.Format().averageBytesPerSecond, 44100u);
-  EXPECT_EQ(h.clips.Format().blockAlign, 2u);
-  EXPECT_EQ(h.clips.Description().flags, 226u);
-  EXPECT_EQ(h.clips.Description().bufferBytes, 44100u);
-
-  Harness broken;
-  broken.sound.openFailure = "no audio device";
-  EXPECT_FALSE(broken.clips.StartUp(reason));
-  EXPECT_EQ(reason, "no audio device");
+  EXPECT_EQ(stepOps,
+            (std::vector<std::string>{"create 0", "stop 0", "position 0", "pan -980", "play -980",
+                                      "stop -980", "position -980", "play -980"}));
 }
 
 }  // namespace

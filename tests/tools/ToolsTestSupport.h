@@ -1,9 +1,7 @@
 #pragma once
-// What the tool tests share: reading a printed route back into key presses,
-// running the programs' command lines into strings, and a maze file written
-// to a folder that disappears after the test.
+// What the tool tests share: reading a printed route back into key presses
+// and running the programs' command lines into strings.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,20 +16,13 @@ namespace toolstest {
 // Enter. Unset when there is no route or a part cannot be read.
 std::optional<std::vector<maze::RouteStep>> ReadRoute(const std::vector<std::string>& lines);
 
-// The text split at its line ends.
-std::vector<std::string> SplitLines(const std::string& text);
-
 struct ProgramRun {
   int status = -1;
   std::string out;
   std::string err;
-  std::vector<std::string> OutLines() const { return SplitLines(out); }
+  std::vector<std::string> OutLines() const;  // out split at its line ends
 };
 ProgramRun RunCheck(const std::vector<std::string>& args);
 ProgramRun RunGen(const std::vector<std::string>& args);
-
-// Writes the maze file as the name in the folder and returns its path.
-std::filesystem::path WriteMazeFile(const std::filesystem::path& folder, const std::string& name,
-                                    const maze::MazeRecord& record);
 
 }  // namespace toolstest
