@@ -22,6 +22,17 @@ int64_t NowNs() {
       .count();
 }
 
+std::vector<double> TimeMs(int runs, const std::function<void()>& action) {
+  action();  // warm-up
+  std::vector<double> samples;
+  for (int run = 0; run < runs; ++run) {
+    const int64_t start = NowNs();
+    action();
+    samples.push_back(static_cast<double>(NowNs() - start) / 1e6);
+  }
+  return samples;
+}
+
 double CpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 double ThreadCpuSeconds() {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/QtWindowHost.h"
 #include "platform/WindowHost.h"
@@ -16,6 +17,9 @@ namespace bench {
 
 // Monotonic nanoseconds; the same clock in every process of the machine.
 int64_t NowNs();
+// The wall time of each of `runs` runs of the action, in milliseconds, after
+// one run to warm up.
+std::vector<double> TimeMs(int runs, const std::function<void()>& action);
 // User plus system processor time of the whole process (every thread), in
 // seconds.
 double CpuSeconds();

@@ -12,17 +12,6 @@
 namespace bench {
 namespace {
 
-std::vector<double> TimeMs(int runs, const std::function<void()>& action) {
-  action();  // warm-up
-  std::vector<double> samples;
-  for (int run = 0; run < runs; ++run) {
-    const int64_t start = NowNs();
-    action();
-    samples.push_back(static_cast<double>(NowNs() - start) / 1e6);
-  }
-  return samples;
-}
-
 }  // namespace
 
 void MazeCheckFigure(Report& report, const Settings& settings) {

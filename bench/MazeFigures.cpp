@@ -104,17 +104,6 @@ int PlainFlood(const maze::MazeRecord& record) {
   return reached;
 }
 
-std::vector<double> TimeMs(int runs, const std::function<void()>& action) {
-  action();  // warm-up
-  std::vector<double> samples;
-  for (int run = 0; run < runs; ++run) {
-    const int64_t start = NowNs();
-    action();
-    samples.push_back(static_cast<double>(NowNs() - start) / 1e6);
-  }
-  return samples;
-}
-
 Figure MazeFigure(const std::string& id, const std::string& name, std::vector<double> value,
                   const std::string& baselineName, std::vector<double> baseline) {
   Figure figure;
