@@ -163,4 +163,13 @@ void UseHeadlessPlatform() {
   qputenv("SDL_AUDIODRIVER", "dummy");
 }
 
+StepClipStack::StepClipStack(const std::string& label)
+    : folder(label), clips(stack.device, stack.benchHost, folder.Path()) {
+  std::filesystem::copy_file(ProgramFolder() / sound::kStepClipName,
+                             folder.Path() / sound::kStepClipName);
+  std::string reason;
+  if (!clips.StartUp(reason)) throw std::runtime_error(reason);
+  clips.LoadStepClip();
+}
+
 }  // namespace bench

@@ -11,6 +11,7 @@
 
 #include "platform/QtWindowHost.h"
 #include "platform/WindowHost.h"
+#include "sound/ClipPlayback.h"
 #include "sound/SdlSoundDevice.h"
 
 namespace bench {
@@ -79,6 +80,15 @@ struct RealStack {
   BenchHost benchHost{host};
   // After the host, so it closes (and stops posting wake-ups) first.
   sound::SdlSoundDevice device;
+};
+
+// The real stack with clip playback over a scratch folder that holds the
+// default step clip, started up and with the step loaded.
+struct StepClipStack {
+  explicit StepClipStack(const std::string& label);
+  RealStack stack;
+  ScratchFolder folder;
+  sound::ClipPlayback clips;
 };
 
 // Hands the window's events to a program and notes the moment each

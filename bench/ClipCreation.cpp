@@ -28,18 +28,28 @@ std::vector<double> TimeUs(int runs, const std::function<void()>& action) {
   return samples;
 }
 
+Figure ClipFigure(const std::string& id, const std::string& name, const std::vector<double>& value,
+                  const std::vector<double>& restarts, const std::string& note) {
+  Figure figure;
+  figure.id = id;
+  figure.name = name;
+  figure.unit = "us";
+  figure.value = Summarize(value);
+  figure.baselineName = "restarting the step clip loaded once";
+  figure.baseline = Summarize(restarts);
+  figure.target = "p95 < 1000 us";
+  figure.met = figure.value.p95 < 1000.0;
+  figure.note = note;
+  return figure;
+}
+
 }  // namespace
 
 void ClipCreation(Report& report, const Settings& settings) {
-  RealStack stack;
-  ScratchFolder folder("clips");
-  WriteToneWav(folder.Path() / kSecondClip, 1.0);
-  std::filesystem::copy_file(ProgramFolder() / sound::kStepClipName,
-                             folder.Path() / sound::kStepClipName);
-  sound::ClipPlayback clips(stack.device, stack.benchHost, folder.Path());
-  std::string reason;
-  if (!clips.StartUp(reason)) throw std::runtime_error(reason);
-  clips.LoadStepClip();
+  StepClipStack step("clips");
+  sound::ClipPlayback& clips = step.clips;
+  const std::filesystem::path& folder = step.folder.Path();
+  WriteToneWav(folder / kSecondClip, 1.0);
 
   const std::vector<double> restarts = TimeUs(settings.clipRuns, [&] { clips.RestartStep(0); });
   const std::vector<double> plays = TimeUs(settings.clipRuns, [&] {
@@ -49,8 +59,8 @@ void ClipCreation(Report& report, const Settings& settings) {
   // first play of a clip (or the play of a changed file) is.
   const int files = settings.clipRuns + kWarmUpRuns;
   for (int i = 0; i < files; ++i) {
-    std::filesystem::copy_file(folder.Path() / kSecondClip,
-                               folder.Path() / ("first-" + std::to_string(i) + ".wav"));
+    std::filesystem::copy_file(folder / kSecondClip,
+                               folder / ("first-" + std::to_string(i) + ".wav"));
   }
   int next = 0;
   const std::vector<double> firstPlays = TimeUs(settings.clipRuns, [&] {
@@ -59,29 +69,11 @@ void ClipCreation(Report& report, const Settings& settings) {
     }
   });
 
-  Figure first;
-  first.id = "4u";
-  first.name = "Clip creation: the first PlayClip of a 1-second WAV file";
-  first.unit = "us";
-  first.value = Summarize(firstPlays);
-  first.baselineName = "restarting the step clip loaded once";
-  first.baseline = Summarize(restarts);
-  first.target = "p95 < 1000 us";
-  first.met = first.value.p95 < 1000.0;
-  first.note = "read and converted from 22050 Hz mono to the 44100 Hz stereo output";
-  report.Add(first);
-
-  Figure figure;
-  figure.id = "4";
-  figure.name = "Clip creation: PlayClip of a 1-second WAV played before";
-  figure.unit = "us";
-  figure.value = Summarize(plays);
-  figure.baselineName = "restarting the step clip loaded once";
-  figure.baseline = Summarize(restarts);
-  figure.target = "p95 < 1000 us";
-  figure.met = figure.value.p95 < 1000.0;
-  figure.note = "the file unchanged: its decoded samples are started again";
-  report.Add(figure);
+  report.Add(ClipFigure("4u", "Clip creation: the first PlayClip of a 1-second WAV file",
+                        firstPlays, restarts,
+                        "read and converted from 22050 Hz mono to the 44100 Hz stereo output"));
+  report.Add(ClipFigure("4", "Clip creation: PlayClip of a 1-second WAV played before", plays,
+                        restarts, "the file unchanged: its decoded samples are started again"));
 }
 
 }  // namespace bench

@@ -123,15 +123,9 @@ class StepForm final : public platform::WindowEvents {
 }  // namespace
 
 void KeyToSoundMinimal(Report& report, const Settings& settings) {
-  RealStack stack;
-  ScratchFolder folder("keys");
-  std::filesystem::copy_file(ProgramFolder() / sound::kStepClipName,
-                             folder.Path() / sound::kStepClipName);
-  sound::ClipPlayback clips(stack.device, stack.benchHost, folder.Path());
-  std::string reason;
-  if (!clips.StartUp(reason)) throw std::runtime_error(reason);
-  clips.LoadStepClip();
-  StepForm form(clips);
+  StepClipStack step("keys");
+  RealStack& stack = step.stack;
+  StepForm form(step.clips);
   EntryProbe probe(form);
   stack.host.Attach(probe);
   stack.host.ShowWindow();
