@@ -92,8 +92,9 @@ LoadResult LoadMaze(const std::filesystem::path& file);
 //   they stand, on the grid or not.
 LoadResult ParseMaze(std::string_view bytes);
 
-// True when both start and goal lie in 1 to 100. The game refuses a maze
-// that fails this; the editor opens it with the stray position unset.
+// True when both start and goal lie in 1 to 100: a maze that can be walked
+// and won. (The game refuses only a start off the grid; the editor opens
+// either with the stray position unset.)
 bool StartAndGoalOnGrid(const MazeRecord& record);
 
 // The exact bytes of the file: every row as held (a longer row whole), each

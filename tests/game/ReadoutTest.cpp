@@ -24,9 +24,15 @@ TEST(Readout, SpeaksXThenYInWords) {
       {Pos(100, 5), Pos(1, 1), vk::kSpace, {"1.wav", "hundred.wav", "5.wav"}},
       {Pos(1, 1), Pos(100, 100), gametest::kW, {"1.wav", "hundred.wav", "1.wav", "hundred.wav"}},
       {Pos(20, 1), Pos(1, 2), vk::kSpace, {"20.wav", "1.wav"}},
+      // A goal off the grid is played as the file holds it; a zero and a
+      // negative number say nothing.
+      {Pos(3, 3), Pos(150, 5), gametest::kW, {"1.wav", "hundred.wav", "50.wav", "5.wav"}},
+      {Pos(3, 3), Pos(5, 0), gametest::kW, {"5.wav"}},
+      {Pos(3, 3), Pos(0, 0), gametest::kW, {}},
+      {Pos(3, 3), Pos(-3, 7), gametest::kW, {"7.wav"}},
   };
   for (const ReadoutCase& c : cases) {
-    SCOPED_TRACE(c.said.front());
+    SCOPED_TRACE("goal " + std::to_string(c.goal.x) + ", " + std::to_string(c.goal.y));
     Scenario s;
     s.Play(OpenField(c.start, c.goal));
     const int64_t asked = s.Time();
