@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QTimer>
@@ -82,6 +83,25 @@ class FormWidget final : public QWidget {
   QtWindowHost& host_;
 };
 
+// A question has no Cancel: only Yes or No answers it. Escape (a second
+// press, or a held key's repeat) and a close request from the title bar
+// would otherwise answer No for the author.
+class QuestionBox final : public QMessageBox {
+ public:
+  QuestionBox(const QString& title, const QString& text, QWidget* parent)
+      : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Cancel)) {
+      event->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
 // Receives the wake-ups posted from the sound device's thread.
 class WakeTarget final : public QObject {
  public:
@@ -143,8 +163,7 @@ void QtWindowHost::ShowMessage(const std::string& text, const std::string& title
 }
 
 bool QtWindowHost::AskYesNo(const std::string& text, const std::string& title) {
-  QMessageBox box(QMessageBox::NoIcon, ToQt(TitleOrName(title)), ToQt(text),
-                  QMessageBox::Yes | QMessageBox::No, window_.get());
+  QuestionBox box(ToQt(TitleOrName(title)), ToQt(text), window_.get());
   const bool yes = box.exec() == QMessageBox::Yes;
   Reactivate();
   return yes;

@@ -3,7 +3,8 @@
 # number typed into the prompt, a small maze with a wall row, a door, its key,
 # a start, a goal and a wall built from the keyboard, then saved with Esc,
 # Yes, No. The saved file is checked byte by byte. A close request runs the
-# save flow and keeps the window open.
+# save flow and keeps the window open. A question ignores Escape and close
+# requests.
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
@@ -115,6 +116,16 @@ e2e_expect_running "$E2E_PID" "the close request was not cancelled"
 e2e_log "leave maze 2 unsaved"
 e2e_keys s Right w Escape
 e2e_wait_title_count Loomsel 2
+
+e2e_log "Escape and a close request leave the question open"
+sleep 0.5
+e2e_wait_active Loomsel
+question=$(xdotool getactivewindow)
+e2e_keys Escape Escape
+wmctrl -i -c "$question"
+sleep 0.5
+[ "$(xdotool getactivewindow 2>/dev/null || true)" = "$question" ] ||
+  e2e_fail "Escape or the close request answered the question"
 answer n
 answer n
 e2e_wait_status "$E2E_PID"

@@ -116,6 +116,46 @@ TEST_F(WindowHostTest, MessageAndYesNoBoxesAreTitledWithTheProgramNameUnlessGive
   }
 }
 
+// A question is answered by Yes or No alone: Escape and a close request
+// leave it open (a stray second Escape must not answer No). A message has
+// one answer, so Escape may give it.
+TEST_F(WindowHostTest, OnlyYesOrNoAnswersAQuestionWhileEscapeDismissesAMessage) {
+  host_.ShowWindow();
+  auto press = [](QWidget& dialog, Qt::Key key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &event);
+  };
+  struct Case {
+    Qt::Key answerKey;
+    bool answer;
+  };
+  for (const Case c : {Case{Qt::Key_Y, true}, Case{Qt::Key_N, false}}) {
+    ShownDialog shown;
+    bool stayedOpen = false;
+    AnswerNextDialog(shown, [&](QWidget& dialog) {
+      press(dialog, Qt::Key_Escape);
+      press(dialog, Qt::Key_Escape);
+      const bool closed = dialog.close();
+      DrainEvents();
+      stayedOpen = !closed && dialog.isVisible() && QApplication::activeModalWidget() == &dialog;
+      if (!stayedOpen) static_cast<QDialog&>(dialog).done(QMessageBox::Yes);
+      press(dialog, c.answerKey);
+    });
+    EXPECT_EQ(host_.AskYesNo("Save changes to maze?", ""), c.answer);
+    EXPECT_TRUE(stayedOpen) << "Escape or the close request answered the question";
+    EXPECT_EQ(shown.text, "Save changes to maze?");
+  }
+  ShownDialog shown;
+  AnswerNextDialog(shown, [&](QWidget& dialog) {
+    press(dialog, Qt::Key_Escape);
+    if (!dialog.isVisible()) return;
+    ADD_FAILURE() << "Escape left the message open";
+    static_cast<QDialog&>(dialog).accept();
+  });
+  host_.ShowMessage("You did not set a starting position.", "");
+  EXPECT_EQ(shown.text, "You did not set a starting position.");
+}
+
 TEST_F(WindowHostTest, InputBoxReturnsTheTextOrEmptyOnCancel) {
   host_.ShowWindow();
   struct Case {
