@@ -54,7 +54,7 @@ class FormWidget final : public QWidget {
 
   // A held key repeats its key-down, as the programs expect.
   void keyPressEvent(QKeyEvent* event) override {
-    const int key = VirtualKeyFromQt(event->key());
+    const int key = VirtualKeyFromQt(event->key(), event->nativeScanCode());
     const int shift = ShiftStateFromQt(event->modifiers());
     host_.Deliver([&](WindowEvents& events) { events.Form_KeyDown(key, shift); });
   }
@@ -63,7 +63,7 @@ class FormWidget final : public QWidget {
   // press; the program hears only the real release.
   void keyReleaseEvent(QKeyEvent* event) override {
     if (event->isAutoRepeat()) return;
-    const int key = VirtualKeyFromQt(event->key());
+    const int key = VirtualKeyFromQt(event->key(), event->nativeScanCode());
     const int shift = ShiftStateFromQt(event->modifiers());
     host_.Deliver([&](WindowEvents& events) { events.Form_KeyUp(key, shift); });
   }

@@ -4,7 +4,7 @@
 # a start, a goal and a wall built from the keyboard, then saved with Esc,
 # Yes, No. The saved file is checked byte by byte. A close request runs the
 # save flow and keeps the window open. A question ignores Escape and close
-# requests.
+# requests, and letter keys work on a Russian layout.
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
@@ -113,9 +113,12 @@ type_number 2
 e2e_wait_active "Location: 1, 1 - Loomsel"
 e2e_expect_running "$E2E_PID" "the close request was not cancelled"
 
-e2e_log "leave maze 2 unsaved"
-e2e_keys s Right w Escape
+e2e_log "leave maze 2 unsaved, typed on a Russian layout: the keys of S and W set start and goal"
+setxkbmap -layout ru || e2e_fail "cannot give the display a Russian layout"
+e2e_keys Cyrillic_yeru Right Cyrillic_tse Escape
+# Only with both set does the caption read Loomsel beside the question.
 e2e_wait_title_count Loomsel 2
+setxkbmap -layout us
 
 e2e_log "Escape and a close request leave the question open"
 sleep 0.5

@@ -58,7 +58,60 @@ class WindowKeys : public tarnwick_test::HostTest {
     QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
     QCoreApplication::sendEvent(&host_.Window(), &event);
   }
+  // A key as the window system reports it: the character's key code, the
+  // key's own code, the character typed.
+  void SendNative(QEvent::Type type, char32_t character, quint32 scanCode,
+                  Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QString text = QString::fromUcs4(&character, 1);
+    const int key = text.toUpper().toUcs4().front();
+    QKeyEvent event(type, key, modifiers, scanCode, 0, 0, text);
+    QCoreApplication::sendEvent(&host_.Window(), &event);
+  }
 };
+
+struct LayoutCase {
+  const char* layout;
+  char32_t character;  // what the layout types on the key
+  quint32 scanCode;    // the key's code on X11 and Wayland
+  int virtualKey;
+};
+
+// A letter is the key's, not the character's: on a non-Latin layout the
+// editor's S and the game's W are where they are on a US keyboard; on a Latin
+// layout the letter printed on the key counts, wherever the key sits.
+TEST_F(WindowKeys, LetterKeysOnEveryLayoutCarryTheirLatinLetter) {
+  const LayoutCase cases[] = {
+      {"Russian", U'\u044b', 39, 'S'},
+      {"Russian", U'\u0446', 25, 'W'},
+      {"Russian", U'\u0432', 40, 'D'},
+      {"Russian", U'\u043b', 45, 'K'},
+      {"Russian", U'\u0430', 41, 'F'},
+      {"Russian", U'\u0448', 31, 'I'},
+      {"Russian", U'\u0441', 54, 'C'},
+      {"Ukrainian", U'\u0456', 39, 'S'},
+      {"Greek", U'\u03c3', 39, 'S'},
+      {"Greek", U'\u03c2', 25, 'W'},
+      {"Hebrew", U'\u05d3', 39, 'S'},
+      {"Hebrew", U'\u05e6', 58, 'M'},
+      {"French AZERTY", U'a', 24, 'A'},
+      {"French AZERTY", U'w', 52, 'W'},
+      {"German QWERTZ", U'z', 29, 'Z'},
+      {"German QWERTZ", U'\u00f6', 47, 0},
+      {"Russian, not a letter key", U'\u0451', 49, 0},
+  };
+  for (const LayoutCase& c : cases) {
+    form_.log.clear();
+    SendNative(QEvent::KeyPress, c.character, c.scanCode);
+    SendNative(QEvent::KeyRelease, c.character, c.scanCode);
+    const std::string code = std::to_string(c.virtualKey);
+    EXPECT_EQ(form_.log, (std::vector<std::string>{"down " + code + " 0", "up " + code + " 0"}))
+        << c.layout << " U+" << std::hex << static_cast<uint32_t>(c.character);
+  }
+  // Ctrl+S jumps to the start on a Cyrillic layout too.
+  form_.log.clear();
+  SendNative(QEvent::KeyPress, U'\u044b', 39, Qt::ControlModifier);
+  EXPECT_EQ(form_.log, std::vector<std::string>{"down 83 2"});
+}
 
 TEST_F(WindowKeys, KeyDownsAndKeyUpsCarryTheCodeAndTheShiftSet) {
   Send(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier, false);
