@@ -112,9 +112,10 @@ struct SaveResult {
 // it out of any count of maze files.
 std::filesystem::path SavingPath(const std::filesystem::path& file);
 
-// Writes the maze to SavingPath(file), flushes and closes it, then renames
-// it over the file. On any failure the old file is left as it was, the
-// temporary file is removed and the reason is returned.
+// Writes the maze to SavingPath(file) and forces it to the disk, then
+// renames it over the file and forces the folder to the disk. On any failure
+// the old file is left as it was, the temporary file is removed and the
+// reason is returned, in words an author can act on ("the disk is full").
 SaveResult SaveMaze(const std::filesystem::path& file, const MazeRecord& record);
 
 }  // namespace maze

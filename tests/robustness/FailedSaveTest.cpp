@@ -1,7 +1,8 @@
 // A save that fails keeps the author editing with nothing lost: the maze in
 // memory keeps every change, the file on disk stays as it was, and a later
-// save, once the cause is gone, writes it all. Two causes: a folder standing
-// where the temporary file goes, and a full file system.
+// save, once the cause is gone, writes it all. Three causes, each named to the
+// author: a folder standing where the temporary file goes, a full file system
+// and a read-only one.
 
 #include <gtest/gtest.h>
 
@@ -73,23 +74,42 @@ TEST(FailedSaveTest, AFolderWhereTheTemporaryFileGoesKeepsTheAuthorEditing) {
   folder.WriteMaze("1", StartingMaze());
   const std::filesystem::path inTheWay = maze::SavingPath(folder.Path() / "1.maz");
   std::filesystem::create_directory(inTheWay);
-  RunFailedSaveStory(folder, "cannot be created", [&] { std::filesystem::remove(inTheWay); });
+  RunFailedSaveStory(folder, "a folder named .1.maz.saving stands in the way; remove it.",
+                     [&] { std::filesystem::remove(inTheWay); });
 }
+
+// A small tmpfs mounted over the folder for one test; false when the system
+// does not allow it (it needs root).
+class SmallFileSystem {
+ public:
+  explicit SmallFileSystem(const fake::ScenarioFolder& folder)
+      : where_("'" + folder.Path().string() + "'") {
+    mounted_ = Run("mount -t tmpfs -o size=256k tarnwick-small " + where_);
+  }
+  ~SmallFileSystem() {
+    if (mounted_) Run("umount " + where_);
+  }
+  SmallFileSystem(const SmallFileSystem&) = delete;
+  SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+  static constexpr char kCannotMount[] =
+      "cannot mount a small tmpfs (needs root and a system that allows mounting); not tested";
+  bool Mounted() const { return mounted_; }
+  void Remount(const char* mode) {
+    EXPECT_TRUE(Run("mount -o remount," + std::string(mode) + " " + where_));
+  }
+
+ private:
+  static bool Run(const std::string& command) {
+    return std::system((command + " 2>/dev/null").c_str()) == 0;
+  }
+  std::string where_;
+  bool mounted_ = false;
+};
 
 TEST(FailedSaveTest, AFullFileSystemKeepsTheAuthorEditing) {
   fake::ScenarioFolder folder;
-  // A small tmpfs mounted over the program folder for this test.
-  const std::string where = "'" + folder.Path().string() + "'";
-  if (std::system(
-          ("mount -t tmpfs -o size=256k tarnwick-full " + where + " 2>/dev/null").c_str())) {
-    GTEST_SKIP() << "cannot mount a small tmpfs over " << folder.Path()
-                 << " (needs root and a system that allows mounting); the full file system case "
-                    "is not tested";
-  }
-  struct Unmount {
-    std::string where;
-    ~Unmount() { std::system(("umount " + where).c_str()); }
-  } unmount{where};
+  SmallFileSystem small(folder);
+  if (!small.Mounted()) GTEST_SKIP() << SmallFileSystem::kCannotMount;
   WriteEditorClips(folder);
   folder.WriteMaze("1", StartingMaze());
   // Fill every byte that is left.
@@ -103,7 +123,18 @@ TEST(FailedSaveTest, AFullFileSystemKeepsTheAuthorEditing) {
   ASSERT_FALSE(std::ofstream(folder.Path() / "probe", std::ios::binary) << std::string(8192, 'x'))
       << "the file system did not fill up";
   std::filesystem::remove(folder.Path() / "probe");
-  RunFailedSaveStory(folder, "No space left on device", [&] { std::filesystem::remove(filler); });
+  RunFailedSaveStory(folder, "the disk is full.", [&] { std::filesystem::remove(filler); });
+}
+
+// Permission bits do not stop root; a read-only file system stops everyone.
+TEST(FailedSaveTest, AFolderThatCannotBeWrittenKeepsTheAuthorEditing) {
+  fake::ScenarioFolder folder;
+  SmallFileSystem small(folder);
+  if (!small.Mounted()) GTEST_SKIP() << SmallFileSystem::kCannotMount;
+  WriteEditorClips(folder);
+  folder.WriteMaze("1", StartingMaze());
+  small.Remount("ro");
+  RunFailedSaveStory(folder, "the folder cannot be written.", [&] { small.Remount("rw"); });
 }
 
 }  // namespace
