@@ -101,7 +101,7 @@ std::string BenchHost::AskText(const std::string& prompt, const std::string& /*t
   throw std::runtime_error("unexpected input box: " + prompt);
 }
 
-RealStack::RealStack() {
+RealStack::RealStack(int bufferFrames) : device(bufferFrames) {
   // Key events name the keyboard they come from; made on first use, it must
   // be made here on the window thread, not by a thread that posts keys.
   QInputDevice::primaryKeyboard();
@@ -127,6 +127,15 @@ void PostKey(platform::QtWindowHost& host, Key key, bool press) {
       break;
     case Key::Left:
       qtKey = Qt::Key_Left;
+      break;
+    case Key::Up:
+      qtKey = Qt::Key_Up;
+      break;
+    case Key::Down:
+      qtKey = Qt::Key_Down;
+      break;
+    case Key::Space:
+      qtKey = Qt::Key_Space;
       break;
     case Key::Enter:
       qtKey = Qt::Key_Return;

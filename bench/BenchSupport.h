@@ -74,7 +74,7 @@ class BenchHost final : public platform::WindowHost {
 // The real window host and sound device, wired as RunProgram wires them:
 // every clip end wakes the host's yield.
 struct RealStack {
-  RealStack();
+  explicit RealStack(int bufferFrames = sound::SdlSoundDevice::kBufferFrames);
   ~RealStack();
   platform::QtWindowHost host{"Tarnwick"};
   BenchHost benchHost{host};
@@ -108,7 +108,7 @@ class EntryProbe final : public platform::WindowEvents {
   platform::WindowEvents& inner_;
 };
 
-enum class Key { Right, Left, Enter, Escape, A };
+enum class Key { Right, Left, Up, Down, Space, Enter, Escape, A };
 
 // Posts a key press or release to the real window, as the window system's
 // events arrive; safe from any thread.

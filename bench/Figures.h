@@ -14,6 +14,8 @@ struct Settings {
   int clipRuns = 500;
   int mazeFileRuns = 200;
   int searchRuns = 15;
+  // The key storm of each buffer size on the sound server.
+  int stormSeconds = 60;
 };
 
 // 1: key to sound, through a small window that restarts the step clip, and
@@ -28,6 +30,14 @@ Summary WaitingClip(Report& report, const Settings& settings);
 void WaitingGameMode(Report& report, const Settings& settings, GameSession& game,
                      const Summary& spin);
 void WaitingMenu(Report& report, const Settings& settings, GameSession& game, const Summary& spin);
+// The maze menu's idle processor use over `runs` 3-second waits, in % of a
+// core; the game must be walking, and walks again afterwards.
+Summary MenuIdleCpu(GameSession& game, int runs);
+
+// 1d: key to sink on a real sound server, for several mixer buffer sizes,
+// with the menu's idle processor use and the stream's underruns during a key
+// storm on each. Not measured when no server was started for it.
+void ServerLatency(Report& report, const Settings& settings);
 
 // 3: start-up, in fresh processes of this program.
 void StartUp(Report& report, const Settings& settings);

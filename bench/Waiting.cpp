@@ -112,9 +112,11 @@ void WaitingGameMode(Report& report, const Settings& settings, GameSession& game
   report.Add(WaitFigure("2c", "CPU of the game in \"game\" mode, no keys, 3 s", samples, spin));
 }
 
-void WaitingMenu(Report& report, const Settings& settings, GameSession& game, const Summary& spin) {
+namespace {
+
+CoreUse MeasureMenuIdle(GameSession& game, int runs) {
   CoreUse samples;
-  for (int run = 0; run < settings.waitRuns; ++run) {
+  for (int run = 0; run < runs; ++run) {
     bool armed = false;
     bool measured = false;
     CoreMeter meter;
@@ -150,7 +152,18 @@ void WaitingMenu(Report& report, const Settings& settings, GameSession& game, co
     }
     sound::SdlSoundDevice::SetPlayObserver(nullptr);
   }
+  return samples;
+}
+
+}  // namespace
+
+void WaitingMenu(Report& report, const Settings& settings, GameSession& game, const Summary& spin) {
+  const CoreUse samples = MeasureMenuIdle(game, settings.waitRuns);
   report.Add(WaitFigure("2b", "CPU of the maze menu sitting idle, 3 s", samples, spin));
+}
+
+Summary MenuIdleCpu(GameSession& game, int runs) {
+  return Summarize(MeasureMenuIdle(game, runs).total);
 }
 
 }  // namespace bench
