@@ -111,13 +111,13 @@ class StepForm final : public platform::WindowEvents {
   void Form_KeyDown(int keyCode, int /*shift*/) override {
     if (keyCode == platform::vk::kRight) ++column_;
     if (keyCode == platform::vk::kLeft) --column_;
-    clips_.RestartStep((column_ - 50) * 20);
+    clips_.RestartStep(sound::StepPan(column_));
   }
   void Form_Unload(bool& cancel) override { cancel = true; }
 
  private:
   sound::ClipPlayback& clips_;
-  int column_ = 50;
+  int column_ = sound::kCentreColumn;
 };
 
 }  // namespace

@@ -15,9 +15,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/RunProgram.h"
 #include "bench/Figures.h"
 #include "game/GameTexts.h"
-#include "platform/RunProgram.h"
 
 namespace bench {
 namespace {
@@ -82,7 +82,7 @@ int StartUpChild(int argc, char** argv) {
     std::_Exit(0);
   });
   int qtArgc = 1;
-  return platform::RunProgram(
+  return app::RunProgram(
       qtArgc, argv, game::kProgramName,
       [&](platform::WindowHost& host, sound::SoundDevice& device,
           const std::filesystem::path&) -> std::unique_ptr<platform::WindowEvents> {

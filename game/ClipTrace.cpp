@@ -1,6 +1,6 @@
 #include "game/ClipTrace.h"
 
-#include "game/frmMain.h"
+#include "sound/ClipPlayback.h"
 
 namespace game {
 namespace {
@@ -15,7 +15,7 @@ class TracedClip final : public sound::Clip {
   void Play() override {
     if (slot_ == sound::ClipSlot::Step) {
       // The step is panned by the player's column.
-      out_ << "step at column " << pan_ / kStepPanFactor + kCentreColumn << std::endl;
+      out_ << "step at column " << sound::StepColumn(pan_) << std::endl;
     } else {
       out_ << name_ << std::endl;
     }

@@ -100,7 +100,7 @@ bool frmMain::ArrowStep(int keyCode) {
 void frmMain::PlayStepSound() {
   // Panned by column after the move, vertical moves included; a step during
   // the last one restarts it.
-  clips.RestartStep((position.x - kCentreColumn) * kStepPanFactor);
+  clips.RestartStep(sound::StepPan(position.x));
 }
 
 bool frmMain::IsBlocked(int16_t x, int16_t y) {

@@ -21,9 +21,6 @@ namespace game {
 
 // The announcement queue is serviced on this tick in "game" mode.
 inline constexpr int kTimerIntervalMs = 100;
-// The step sound's pan is (x - 50) * 20: -980 at column 1, +1000 at 100.
-inline constexpr int kCentreColumn = 50;
-inline constexpr int kStepPanFactor = 20;
 
 // One boolean per key a polling loop or the walking must see: set by a
 // key-down, cleared by the code that acts on it, a key-up, or the menu.

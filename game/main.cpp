@@ -6,17 +6,17 @@
 #include <memory>
 #include <string>
 
+#include "app/RunProgram.h"
 #include "game/ClipTrace.h"
 #include "game/GameTexts.h"
 #include "game/frmMain.h"
-#include "platform/RunProgram.h"
 
 int main(int argc, char** argv) {
   const char* trace = std::getenv("TARNWICK_TRACE");
   const bool tracing = trace != nullptr && std::string(trace) == "1";
   // Outlives the window, which plays through it.
   std::unique_ptr<game::ClipTrace> clipTrace;
-  return platform::RunProgram(
+  return app::RunProgram(
       argc, argv, game::kProgramName,
       [&](platform::WindowHost& host, sound::SoundDevice& device,
           const std::filesystem::path& programFolder) -> std::unique_ptr<platform::WindowEvents> {
