@@ -35,6 +35,7 @@ class NamingDevice final : public sound::SoundDevice {
     if (slot == sound::ClipSlot::Current) currentName = wav.filename().string();
     return device_.CreateClip(wav, slot);
   }
+  void Preload(const std::filesystem::path& wav) override { device_.Preload(wav); }
   void PlayBeep() override { device_.PlayBeep(); }
   void SetClipEndListener(std::function<void()> listener) override {
     device_.SetClipEndListener(std::move(listener));

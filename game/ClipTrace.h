@@ -16,6 +16,7 @@ class ClipTrace final : public sound::SoundDevice {
   bool Open(std::string& reason) override { return device_.Open(reason); }
   std::unique_ptr<sound::Clip> CreateClip(const std::filesystem::path& wav,
                                           sound::ClipSlot slot) override;
+  void Preload(const std::filesystem::path& wav) override { device_.Preload(wav); }
   void PlayBeep() override { device_.PlayBeep(); }
   void SetClipEndListener(std::function<void()> listener) override {
     device_.SetClipEndListener(std::move(listener));
