@@ -1,8 +1,8 @@
-#include "game/ClipTrace.h"
+#include "tools/ClipTrace.h"
 
 #include "sound/ClipPlayback.h"
 
-namespace game {
+namespace tools {
 namespace {
 
 class TracedClip final : public sound::Clip {
@@ -45,4 +45,4 @@ std::unique_ptr<sound::Clip> ClipTrace::CreateClip(const std::filesystem::path& 
   return std::make_unique<TracedClip>(std::move(clip), wav.stem().string(), slot, out_);
 }
 
-}  // namespace game
+}  // namespace tools
