@@ -18,9 +18,11 @@ namespace bench {
 
 // Monotonic nanoseconds; the same clock in every process of the machine.
 int64_t NowNs();
-// The wall time of each of `runs` runs of the action, in milliseconds, after
-// one run to warm up.
-std::vector<double> TimeMs(int runs, const std::function<void()>& action);
+// The wall time of each of `runs` runs of the action, in units of unitNs
+// nanoseconds (milliseconds unless told), after warmUps runs that are not
+// counted; `between` runs untimed after each run.
+std::vector<double> Sample(int runs, const std::function<void()>& action, double unitNs = 1e6,
+                           int warmUps = 1, const std::function<void()>& between = {});
 // User plus system processor time of the whole process (every thread), in
 // seconds.
 double CpuSeconds();
@@ -43,9 +45,6 @@ class ScratchFolder {
  private:
   std::filesystem::path path_;
 };
-
-// A 16-bit mono tone in the clips' own format (22050 Hz unless told).
-void WriteToneWav(const std::filesystem::path& path, double seconds, int rate = 22050);
 
 // Thrown by BenchHost::EndProgram, so that a program's ending comes back to
 // the benchmark instead of ending its process.

@@ -12,15 +12,11 @@ struct Settings {
   int waitRuns = 5;
   int startUpRuns = 15;
   int clipRuns = 500;
-  int mazeFileRuns = 200;
   int searchRuns = 15;
   // The key storm of each buffer size on the sound server.
   int stormSeconds = 60;
 };
 
-// 1: key to sound, through a small window that restarts the step clip, and
-// the mixer's buffer.
-void KeyToSoundMinimal(Report& report, const Settings& settings);
 // 1: key to sound through the real game in "game" mode.
 void KeyToSoundGame(Report& report, const Settings& settings, GameSession& game);
 
@@ -48,9 +44,7 @@ int StartUpChild(int argc, char** argv);
 // 4: clip creation.
 void ClipCreation(Report& report, const Settings& settings);
 
-// 5: maze file and maze search.
-void MazeFigures(Report& report, const Settings& settings);
-// 5: the maze checker on its slowest maze (when the tools are built).
+// 5: the maze checker on its slowest maze.
 void MazeCheckFigure(Report& report, const Settings& settings);
 
 }  // namespace bench

@@ -2,6 +2,7 @@
 
 #include "editor/EditorTexts.h"
 #include "sound/ClipCheck.h"
+#include "sound/StartUp.h"
 
 namespace editortest {
 

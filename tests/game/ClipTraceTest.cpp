@@ -3,8 +3,8 @@
 
 #include <sstream>
 
-#include "game/ClipTrace.h"
 #include "tests/sound/SoundHarness.h"
+#include "tools/ClipTrace.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ TEST(ClipTrace, WritesEachClipStartAsItIsHeardAndPassesItOn) {
   soundtest::Harness h;
   h.folder.WriteClips({"go.wav", "step.wav", "7.wav", "open door.wav"}, 100);
   std::ostringstream out;
-  game::ClipTrace trace(h.sound, out);
+  tools::ClipTrace trace(h.sound, out);
   sound::ClipPlayback clips(trace, h.host, h.folder.Path());
   h.onLoad = [&] {
     std::string reason;

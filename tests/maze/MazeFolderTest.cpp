@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "maze/MazeFolder.h"
+#include "sound/FileExists.h"
 #include "tests/support/ScenarioFolder.h"
 
 namespace {
@@ -17,11 +18,11 @@ TEST(FileExists, OnlyForOrdinaryVisibleFiles) {
   fs::create_directory(p / "win.wav");
   fs::create_symlink(p / "step.wav", p / "linked.wav");
   fs::create_symlink(p / "nowhere.wav", p / "dangling.wav");
-  EXPECT_TRUE(maze::FileExists(p / "step.wav"));
-  EXPECT_TRUE(maze::FileExists(p / "linked.wav"));
+  EXPECT_TRUE(sound::FileExists(p / "step.wav"));
+  EXPECT_TRUE(sound::FileExists(p / "linked.wav"));
   for (const char* name :
        {"missing.wav", ".hidden.wav", "win.wav", "dangling.wav", "no folder/step.wav"}) {
-    EXPECT_FALSE(maze::FileExists(p / name)) << name;
+    EXPECT_FALSE(sound::FileExists(p / name)) << name;
   }
 }
 

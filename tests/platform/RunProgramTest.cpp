@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "platform/RunProgram.h"
+#include "app/RunProgram.h"
 #include "tests/platform/QtTestSupport.h"
 #include "tests/platform/ToneWav.h"
 
@@ -21,13 +21,13 @@ using tarnwick_test::RecordingForm;
 using tarnwick_test::ReportNextDialog;
 
 // Runs a program named Loomsel with the given frmMain factory.
-void RunLoomsel(const platform::FormFactory& makeForm) {
+void RunLoomsel(const app::FormFactory& makeForm) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   if (!qEnvironmentVariableIsSet("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
   static int argc = 1;
   static char name[] = "platform_tests";
   static char* argv[] = {name, nullptr};
-  platform::RunProgram(argc, argv, "Loomsel", makeForm);
+  app::RunProgram(argc, argv, "Loomsel", makeForm);
 }
 
 TEST(RunProgramDeathTest, FormGetsTheFolderAndASoundDeviceWhoseClipEndsWakeTheHost) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "sound/ClipCheck.h"
+#include "sound/StartUp.h"
 #include "tests/sound/SoundHarness.h"
 #include "tests/support/ScenarioFolder.h"
 
