@@ -43,7 +43,7 @@ EM_JS(void, JsEnd, (int status), { Module.webHost.end(status); });
 // The waits: the program is suspended, and resumed by the page's promise.
 EM_ASYNC_JS(void, JsWaitForEvent, (), { await Module.webHost.nextEvent(); });
 EM_ASYNC_JS(void, JsWaitForStart, (), { await Module.webHost.started(); });
-EM_ASYNC_JS(void, JsSuspendForever, (), { await new Promise(() = > {}); });
+EM_ASYNC_JS(void, JsSuspendForever, (), { await new Promise(function(){}); });
 
 constexpr int kNoAnswer = -1;
 
