@@ -5,6 +5,9 @@
 
 const SLOTS = ['current', 'step', 'announcement', 'beep'];
 const BEEP_SLOT = 3;
+// A running context renders silence on its own thread; after this long with
+// nothing playing it is suspended, and the next play resumes it.
+const SUSPEND_AFTER_MS = 2000;
 
 export function createAudio({ onEnded, lastKeyDownAt }) {
   let context = null;
@@ -15,6 +18,15 @@ export function createAudio({ onEnded, lastKeyDownAt }) {
   let paths = [];
   let beepBuffer = null;
   const trace = [];
+  let suspendTimer = null;
+
+  function suspendWhenSilent() {
+    clearTimeout(suspendTimer);
+    if (paths.some((path) => path.source)) return;
+    suspendTimer = setTimeout(() => {
+      if (!paths.some((path) => path.source)) context.suspend();
+    }, SUSPEND_AFTER_MS);
+  }
 
   function makePath() {
     const merger = context.createChannelMerger(2);
@@ -32,12 +44,16 @@ export function createAudio({ onEnded, lastKeyDownAt }) {
     path.source.stop();
     path.source = null;
     path.clip = 0;
+    suspendWhenSilent();
   }
 
   // A new source on the slot's path; whatever played there falls silent.
   function start(slot, buffer, gains, clipId, name, pan) {
     const path = paths[slot];
     silence(path);
+    clearTimeout(suspendTimer);
+    const resumed = context.state === 'suspended';
+    if (resumed) context.resume();
     path.left.gain.value = gains.left;
     path.right.gain.value = gains.right;
     const source = context.createBufferSource();
@@ -55,6 +71,7 @@ export function createAudio({ onEnded, lastKeyDownAt }) {
       if (path.source !== source) return;
       path.source = null;
       path.clip = 0;
+      suspendWhenSilent();
       onEnded();
     };
     source.start();
@@ -62,7 +79,7 @@ export function createAudio({ onEnded, lastKeyDownAt }) {
     path.clip = clipId;
     const now = performance.now();
     trace.push({ clip: name, slot: SLOTS[slot], pan, at: context.currentTime, now,
-      sinceKey: now - lastKeyDownAt() });
+      sinceKey: now - lastKeyDownAt(), resumed });
   }
 
   return {
@@ -124,11 +141,13 @@ export function createAudio({ onEnded, lastKeyDownAt }) {
     },
     close() {
       paths.forEach(silence);
+      clearTimeout(suspendTimer);
       context.close();
     },
 
     // For the tests and the benchmark.
     trace,
+    context: () => context,
     latency: () => ({ base: context.baseLatency, output: context.outputLatency,
       rate: context.sampleRate }),
   };
