@@ -53,7 +53,7 @@ test('the menu, two mazes walked to their goals, the readouts, a key, a door and
   assert.deepEqual(clips(opening).slice(0, 1), ['mazeIntro'], 'the intro comes first');
   await waitForClip(page, '1');
   assert.deepEqual(clips(await played(page)), ['mazeIntro', 'chooseMaze', '1'],
-    'the Start key press did not reach the game, so the menu clip played on to "1"');
+    'the intro to its end, the menu\'s opening clip, then the first entry');
 
   // The menu: the five sample mazes, then the quit entry.
   assert.deepEqual(clips(await pressAndHear(page, 'ArrowDown')), ['2']);
