@@ -67,7 +67,18 @@ test('the menu, two mazes walked to their goals, the readouts, a key, a door and
   assert.deepEqual(clips(position), ['40', '6', '50']);
   assert.ok(position.every((entry) => entry.slot === 'announcement'));
   assert.deepEqual(clips(await pressAndHear(page, 'KeyW', 3)), ['50', '4', '50']);
-  const maze1 = await walk(page, route('1.maz'));
+  // A held arrow repeats its key-down without key-ups: still one step.
+  const keys1 = route('1.maz');
+  const held = (await played(page)).length;
+  for (let i = 0; i < 3; ++i) await page.keyboard.down(keys1[0]);
+  await page.keyboard.up(keys1[0]);
+  await waitForClip(page, 'step', held);
+  await press(page, 'KeyW');
+  await waitForClip(page, '50', (await played(page)).length);
+  assert.deepEqual(clips((await played(page)).slice(held)).slice(0, 2), ['step', '50'],
+    'one step for the held key, then the next clip is the readout');
+  const maze1 = [...(await played(page)).slice(held, held + 1),
+    ...await walk(page, keys1.slice(1))];
   const steps = maze1.filter((entry) => entry.clip === 'step');
   assert.deepEqual(steps.map((step) => step.pan), [-60, -40, -20, 0, 20, 40, 60, 80],
     'one step a cell, panned (x - 50) * 20');
