@@ -1,0 +1,56 @@
+#pragma once
+// The window host in a web page. The page's listeners (keys, the timer,
+// clip ends, dialog answers) only queue events; the program owns the one
+// event loop, and DoEvents suspends it (Asyncify) while nothing is queued,
+// so a wait costs nothing and the page stays responsive. The page's glue
+// lives in web/host.js.
+
+#include <functional>
+#include <string>
+
+#include "platform/WindowHost.h"
+
+namespace platform {
+
+class WebWindowHost final : public WindowHost {
+ public:
+  explicit WebWindowHost(std::string programName);
+
+  void SetCaption(const std::string& caption) override;
+  void ShowWindow() override;
+  void StartTimer(int intervalMs) override;
+  void DoEvents() override;
+  void ShowMessage(const std::string& text, const std::string& title) override;
+  bool AskYesNo(const std::string& text, const std::string& title) override;
+  std::string AskText(const std::string& prompt, const std::string& title) override;
+  void Beep() override;
+  [[noreturn]] void EndProgram(int status) override;
+
+  // Where the beep is played: the sound device's generated tone.
+  void SetBeep(std::function<void()> beep);
+  // Run once when the program ends, before the page is told.
+  void SetOnEnd(std::function<void()> onEnd);
+
+  // Suspends until the player has pressed the page's Start button: browsers
+  // start audio only after a gesture.
+  void WaitForStart();
+  // Delivers the load event, then events for as long as the program runs.
+  [[noreturn]] void Run(WindowEvents& events);
+
+ private:
+  // A modal dialog in the page with the given buttons (separated by "|") and,
+  // when field is given, a text field. Events go on being delivered while
+  // it is open, as under a desktop dialog; the keys stay with the dialog.
+  // Returns the chosen button's index; escapeAnswer is the one Escape
+  // chooses, or -1 for none.
+  int RunDialog(const std::string& text, const std::string& title, const char* buttons,
+                int escapeAnswer, std::string* field);
+  std::string TitleOrName(const std::string& title) const;
+
+  std::string programName_;
+  WindowEvents* events_ = nullptr;
+  std::function<void()> beep_;
+  std::function<void()> onEnd_;
+};
+
+}  // namespace platform

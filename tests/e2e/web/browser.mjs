@@ -1,0 +1,105 @@
+// Serving a site folder with Python's static server and opening its page in
+// Debian's chromium, headless. Shared by the browser tests and the web bench.
+import { spawn } from 'node:child_process';
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+export const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
+
+// Starts python3 -m http.server on a free port; resolves to { url, stop }.
+export function serve(folder) {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
+    '--directory', folder], { stdio: ['ignore', 'pipe', 'ignore'] });
+  return new Promise((resolve, reject) => {
+    let seen = '';
+    server.stdout.on('data', (chunk) => {
+      seen += chunk;
+      const port = /port (\d+)/.exec(seen);
+      if (port) resolve({ url: `http://127.0.0.1:${port[1]}/`, stop: () => server.kill() });
+    });
+    server.on('exit', () => reject(new Error(`the static server ended: ${seen}`)));
+  });
+}
+
+// A fresh profile each time; the flags keep the browser off the network.
+export async function launch() {
+  const profile = mkdtempSync(join(tmpdir(), 'tarnwick-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: CHROMIUM,
+    headless: true,
+    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      `--user-data-dir=${profile}`],
+  });
+  return {
+    browser,
+    async close() {
+      await browser.close();
+      rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// The game's page, started with Enter on its Start button.
+export async function startGame(browser, url) {
+  const page = await browser.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(`${url}tarnwick.html`);
+  await page.waitForSelector('#start:focus');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#area:focus');
+  return { page, errors };
+}
+
+// The clips started so far, in order.
+export const played = (page) => page.evaluate(() => globalThis.tarnwick.audio.trace.map((t) => ({ ...t })));
+
+// Waits until the trace holds an entry that matches, after `from` entries.
+export async function waitForClip(page, clip, from = 0, timeout = 20000) {
+  await page.waitForFunction((name, start) => globalThis.tarnwick.audio.trace.slice(start)
+    .some((t) => t.clip === name), { timeout, polling: 20 }, clip, from);
+  const trace = await played(page);
+  return trace.findIndex((t, index) => index >= from && t.clip === clip);
+}
+
+// One key press as a player makes it: down, then up.
+export async function press(page, key) {
+  await page.keyboard.down(key);
+  await page.keyboard.up(key);
+}
+
+// Processor seconds used so far by the browser's renderer processes (the
+// page's main thread and its audio rendering), from /proc.
+export function rendererCpuSeconds(browser) {
+  const root = browser.process().pid;
+  const parents = new Map();
+  for (const entry of readdirSync('/proc')) {
+    if (!/^\d+$/.test(entry)) continue;
+    try {
+      const stat = readFileSync(`/proc/${entry}/stat`, 'utf8');
+      // Fields after the command name, which may hold spaces.
+      const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+      parents.set(Number(entry), { ppid: Number(fields[1]), ticks: Number(fields[11]) + Number(fields[12]) });
+    } catch {
+      // The process ended meanwhile.
+    }
+  }
+  const descends = (pid) => {
+    for (let p = pid; p > 1 && parents.has(p); p = parents.get(p).ppid) if (p === root) return true;
+    return false;
+  };
+  let ticks = 0;
+  for (const [pid, { ticks: used }] of parents) {
+    if (!descends(pid)) continue;
+    try {
+      if (readFileSync(`/proc/${pid}/cmdline`, 'utf8').includes('--type=renderer')) ticks += used;
+    } catch {
+      // The process ended meanwhile.
+    }
+  }
+  return ticks / CLOCK_TICKS_PER_SECOND;
+}
+const CLOCK_TICKS_PER_SECOND = 100;

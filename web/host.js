@@ -1,0 +1,161 @@
+// The page side of the program's window: keys, the timer and dialog answers
+// become queued events, which the program takes when it yields. Listeners
+// only queue; they never call into the program.
+
+const KEY_DOWN = 1;
+const KEY_UP = 2;
+const TICK = 3;
+const WAKE_UP = 4;
+
+// Physical key codes, so that letters work on every keyboard layout.
+const NAMED_KEYS = {
+  Enter: 13, NumpadEnter: 13, Escape: 27, Space: 32, End: 35, Home: 36,
+  ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, Delete: 46,
+};
+
+export function virtualKey(code) {
+  if (code in NAMED_KEYS) return NAMED_KEYS[code];
+  const match = /^(?:Key([A-Z])|Digit([0-9]))$/.exec(code);
+  return match ? (match[1] || match[2]).charCodeAt(0) : 0;
+}
+
+function shiftState(event) {
+  return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
+}
+
+export function createHost({ area, caption, dialog, ended }) {
+  const queue = [];
+  let wake = null;
+  let tickQueued = false;
+  let timer = null;
+  let running = true;
+  let answer = -1;
+  let lastMessage = '';
+  let lastKeyDownAt = 0;
+  let startedAt = 0;
+  let resolveStart;
+  const start = new Promise((resolve) => { resolveStart = resolve; });
+  // Keys pressed while the game had the focus: only their repeats and
+  // key-ups are the game's (not those of the key that pressed Start).
+  const held = new Set();
+
+  function post(event) {
+    if (!running) return;
+    // A late tick is not worth two: the desktop timer does not pile up either.
+    if (event.type === TICK) {
+      if (tickQueued) return;
+      tickQueued = true;
+    }
+    queue.push(event);
+    if (wake) {
+      const resume = wake;
+      wake = null;
+      resume();
+    }
+  }
+
+  area.addEventListener('keydown', (event) => {
+    const code = virtualKey(event.code);
+    const mine = !event.repeat || held.has(event.code);
+    // The browser's own action (scrolling, find as you type) for every key the
+    // game knows; Tab still leaves the playing area.
+    if (code !== 0 && !event.ctrlKey && !event.altKey && !event.metaKey) event.preventDefault();
+    if (!mine) return;
+    held.add(event.code);
+    post({ type: KEY_DOWN, code, shift: shiftState(event), at: event.timeStamp });
+  });
+  area.addEventListener('keyup', (event) => {
+    if (!held.delete(event.code)) return;
+    post({ type: KEY_UP, code: virtualKey(event.code), shift: shiftState(event) });
+  });
+  // Keys still down when the focus leaves would never see their key-up here.
+  area.addEventListener('blur', () => held.clear());
+
+  function closeDialog(chosen) {
+    answer = chosen;
+    dialog.element.close();
+    area.focus();
+    post({ type: WAKE_UP });
+  }
+  // Enter in the text field answers OK, as in a desktop input box.
+  dialog.field.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter') return;
+    event.preventDefault();
+    closeDialog(0);
+  });
+  dialog.element.addEventListener('cancel', (event) => {
+    event.preventDefault();
+    if (dialog.escapeAnswer >= 0) closeDialog(dialog.escapeAnswer);
+  });
+
+  return {
+    // Called by the program.
+    setCaption(text) {
+      document.title = text;
+      caption.textContent = text;
+    },
+    showWindow() {
+      area.hidden = false;
+      area.focus();
+    },
+    startTimer(intervalMs) {
+      clearInterval(timer);
+      timer = setInterval(() => post({ type: TICK }), intervalMs);
+    },
+    pending: () => queue.length,
+    take() {
+      const event = queue.shift();
+      if (!event) return null;
+      if (event.type === TICK) tickQueued = false;
+      if (event.type === KEY_DOWN) lastKeyDownAt = event.at;
+      return event;
+    },
+    nextEvent() {
+      if (queue.length > 0) return Promise.resolve();
+      return new Promise((resolve) => { wake = resolve; });
+    },
+    started: () => start,
+    openDialog(text, title, buttons, escapeAnswer, withField) {
+      answer = -1;
+      dialog.escapeAnswer = escapeAnswer;
+      dialog.title.textContent = title;
+      dialog.text.textContent = text;
+      lastMessage = text;
+      dialog.fieldRow.hidden = !withField;
+      dialog.field.value = '';
+      dialog.buttons.replaceChildren(...buttons.map((label, index) => {
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.textContent = label;
+        button.addEventListener('click', () => closeDialog(index));
+        return button;
+      }));
+      dialog.element.showModal();
+      (withField ? dialog.field : dialog.buttons.firstChild).focus();
+    },
+    dialogAnswer: () => answer,
+    dialogField: () => dialog.field.value,
+    end(status, why) {
+      running = false;
+      clearInterval(timer);
+      queue.length = 0;
+      if (dialog.element.open) dialog.element.close();
+      area.hidden = true;
+      // The reason stays readable on the page once its dialog has gone.
+      const reason = why || (status !== 0 && lastMessage) || '';
+      ended.text.textContent = reason ? `Tarnwick has ended: ${reason}` : 'Tarnwick has ended.';
+      ended.element.hidden = false;
+      ended.again.focus();
+    },
+
+    // Called by the page.
+    start() {
+      startedAt = performance.now();
+      resolveStart();
+    },
+    // A sound has ended: a waiting program looks again.
+    wakeUp: () => post({ type: WAKE_UP }),
+    lastKeyDownAt: () => lastKeyDownAt,
+    startedAt: () => startedAt,
+  };
+}
