@@ -8,9 +8,9 @@
 #include <iostream>
 #include <map>
 #include <mutex>
-#include <numbers>
 #include <utility>
 
+#include "sound/BeepTone.h"
 #include "sound/PanLaw.h"
 
 namespace sound {
@@ -55,12 +55,6 @@ int ChannelOf(ClipSlot slot) {
   }
   return 0;
 }
-
-// The beep: a short tone with soft edges so it does not click.
-constexpr double kBeepSeconds = 0.080;
-constexpr double kBeepHertz = 880.0;
-constexpr double kBeepFadeSeconds = 0.008;
-constexpr double kBeepLevel = 0.35 * 32767.0;
 
 std::function<void(ClipSlot)>& PlayObserver() {
   static std::function<void(ClipSlot)> observer;
@@ -236,17 +230,11 @@ void SdlSoundDevice::Preload(const std::filesystem::path& wav) {
 }
 
 void SdlSoundDevice::MakeBeep(int frequency, int channels) {
-  const int frames = static_cast<int>(kBeepSeconds * frequency);
-  const int fadeFrames = static_cast<int>(kBeepFadeSeconds * frequency);
-  beepSamples_.assign(static_cast<size_t>(frames) * channels, 0);
-  for (int i = 0; i < frames; ++i) {
-    const int edge = std::min(i, frames - 1 - i);
-    // A raised-cosine ramp at both ends.
-    const double envelope =
-        edge >= fadeFrames ? 1.0 : 0.5 - 0.5 * std::cos(std::numbers::pi * edge / fadeFrames);
-    const double phase = 2.0 * std::numbers::pi * kBeepHertz * i / frequency;
-    const auto sample = static_cast<int16_t>(std::lround(kBeepLevel * envelope * std::sin(phase)));
-    for (int c = 0; c < channels; ++c) beepSamples_[static_cast<size_t>(i) * channels + c] = sample;
+  const std::vector<float> tone = BeepTone(frequency);
+  beepSamples_.assign(tone.size() * static_cast<size_t>(channels), 0);
+  for (size_t i = 0; i < tone.size(); ++i) {
+    const auto sample = static_cast<int16_t>(std::lround(tone[i] * 32767.0));
+    for (int c = 0; c < channels; ++c) beepSamples_[i * channels + c] = sample;
   }
   beepChunk_ = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(beepSamples_.data()),
                                  static_cast<Uint32>(beepSamples_.size() * sizeof(int16_t)));
