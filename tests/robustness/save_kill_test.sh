@@ -9,7 +9,7 @@
 set -euo pipefail
 
 helper=${1:?usage: save_kill_test.sh <maze_save_loop> [kills]}
-kills=${2:-200}
+kills=${2:-120}
 seed=${TARNWICK_KILL_SEED:-4711}
 RANDOM=$seed
 dir=$(mktemp -d /tmp/tarnwick-savekill.XXXXXX)
