@@ -27,13 +27,16 @@ maze::MazeRecord Field(int sx, int sy, int gx, int gy) {
 TEST(GameStartUp, PlaysTheIntroWholeThenOpensTheMenuWithEveryClipReadAhead) {
   Game s;
   s.Save(1, Field(1, 1, 9, 9));
-  // Keys during the intro neither cut it short nor are remembered.
+  // Keys during the intro neither cut it short nor are remembered; a key
+  // cuts the menu's opening clip short.
   s.host.KeyDown(50, vk::kEnter);
   s.host.KeyUp(70, vk::kEnter);
+  s.host.KeyDown(200, vk::kDown);
   EXPECT_EQ(s.Run(), std::nullopt);
   EXPECT_EQ(s.HeardSince(0), "mazeIntro, chooseMaze, 1");
   EXPECT_EQ(s.sound.heard.at(0).end, s.kClipMs);
   EXPECT_EQ(s.sound.heard.at(1).at, s.kClipMs);
+  EXPECT_EQ(s.sound.heard.at(1).end, 200);
   EXPECT_EQ(s.form.MazeNumber, 0);
   EXPECT_EQ(s.sound.preloaded, game::GameClipNames());
   EXPECT_EQ(s.host.captions.at(0), game::kCaption);

@@ -74,7 +74,7 @@ TEST(MazeCheck, ReportsEachMazeAndExitsWithTheWorstVerdict) {
                      "Route: down 1, right 1, open door, right 4.\n"),
       std::string::npos)
       << route.out;
-  const Outcome shut = Check({winnable, locked});
+  const Outcome shut = Check({locked, winnable});
   EXPECT_EQ(shut.status, 1);
   EXPECT_NE(shut.out.find("Door 3 has no key: no key 3 lies in the maze.\nNot winnable.\n"),
             std::string::npos)
