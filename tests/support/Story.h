@@ -61,16 +61,17 @@ class Story {
     return first;
   }
   // A key held down: its first key-down and `repeats` auto-repeats.
-  int64_t Hold(const std::string& key, int repeats) {
+  int64_t Hold(const std::string& name, int repeats) {
     const int64_t first = t_;
-    for (int i = 0; i <= repeats; ++i) host.KeyDown(t_ + 30 * i, ParseKey(key).code);
-    host.KeyUp(t_ + 30 * repeats + 20, ParseKey(key).code);
+    const int key = ParseKey(name).code;
+    for (int i = 0; i <= repeats; ++i) host.KeyDown(t_ + 30 * i, key);
+    host.KeyUp(t_ + 30 * repeats + 20, key);
     t_ += gap_ + 30 * repeats;
     return first;
   }
-  int64_t Close() {
+  void Close() {
     host.CloseRequest(t_);
-    return (t_ += gap_) - gap_;
+    t_ += gap_;
   }
   void Wait(int64_t ms) { t_ += ms; }
   int64_t Now() const { return t_; }
