@@ -7,10 +7,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
-#include <cmath>
 #include <ctime>
 #include <fstream>
-#include <numbers>
 #include <stdexcept>
 #include <vector>
 
@@ -22,13 +20,15 @@ int64_t NowNs() {
       .count();
 }
 
-std::vector<double> TimeMs(int runs, const std::function<void()>& action) {
-  action();  // warm-up
+std::vector<double> Sample(int runs, const std::function<void()>& action, double unitNs,
+                           int warmUps, const std::function<void()>& between) {
+  for (int run = 0; run < warmUps; ++run) action();
   std::vector<double> samples;
   for (int run = 0; run < runs; ++run) {
     const int64_t start = NowNs();
     action();
-    samples.push_back(static_cast<double>(NowNs() - start) / 1e6);
+    samples.push_back(static_cast<double>(NowNs() - start) / unitNs);
+    if (between) between();
   }
   return samples;
 }
@@ -56,37 +56,6 @@ ScratchFolder::~ScratchFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-namespace {
-
-void Put(std::string& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-}  // namespace
-
-void WriteToneWav(const std::filesystem::path& path, double seconds, int rate) {
-  const auto frames = static_cast<uint32_t>(std::lround(seconds * rate));
-  std::string out = "RIFF";
-  Put(out, 36 + frames * 2, 4);
-  out += "WAVEfmt ";
-  Put(out, 16, 4);
-  Put(out, 1, 2);  // PCM
-  Put(out, 1, 2);  // mono
-  Put(out, static_cast<uint32_t>(rate), 4);
-  Put(out, static_cast<uint32_t>(rate * 2), 4);
-  Put(out, 2, 2);
-  Put(out, 16, 2);
-  out += "data";
-  Put(out, frames * 2, 4);
-  for (uint32_t i = 0; i < frames; ++i) {
-    const double value = 0.3 * std::sin(2.0 * std::numbers::pi * 440.0 * i / rate);
-    Put(out, static_cast<uint16_t>(static_cast<int16_t>(std::lround(32767 * value))), 2);
-  }
-  std::ofstream file(path, std::ios::binary);
-  file.write(out.data(), static_cast<std::streamsize>(out.size()));
-  if (!file) throw std::runtime_error("cannot write " + path.string());
-}
-
 // The figures drive the programs with keys only; a dialog would wait for a
 // person who is not there.
 void BenchHost::ShowMessage(const std::string& text, const std::string& /*title*/) {
@@ -101,7 +70,7 @@ std::string BenchHost::AskText(const std::string& prompt, const std::string& /*t
   throw std::runtime_error("unexpected input box: " + prompt);
 }
 
-RealStack::RealStack() {
+RealStack::RealStack(int bufferFrames) : device(bufferFrames) {
   // Key events name the keyboard they come from; made on first use, it must
   // be made here on the window thread, not by a thread that posts keys.
   QInputDevice::primaryKeyboard();
@@ -127,6 +96,15 @@ void PostKey(platform::QtWindowHost& host, Key key, bool press) {
       break;
     case Key::Left:
       qtKey = Qt::Key_Left;
+      break;
+    case Key::Up:
+      qtKey = Qt::Key_Up;
+      break;
+    case Key::Down:
+      qtKey = Qt::Key_Down;
+      break;
+    case Key::Space:
+      qtKey = Qt::Key_Space;
       break;
     case Key::Enter:
       qtKey = Qt::Key_Return;

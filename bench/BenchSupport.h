@@ -18,9 +18,11 @@ namespace bench {
 
 // Monotonic nanoseconds; the same clock in every process of the machine.
 int64_t NowNs();
-// The wall time of each of `runs` runs of the action, in milliseconds, after
-// one run to warm up.
-std::vector<double> TimeMs(int runs, const std::function<void()>& action);
+// The wall time of each of `runs` runs of the action, in units of unitNs
+// nanoseconds (milliseconds unless told), after warmUps runs that are not
+// counted; `between` runs untimed after each run.
+std::vector<double> Sample(int runs, const std::function<void()>& action, double unitNs = 1e6,
+                           int warmUps = 1, const std::function<void()>& between = {});
 // User plus system processor time of the whole process (every thread), in
 // seconds.
 double CpuSeconds();
@@ -43,9 +45,6 @@ class ScratchFolder {
  private:
   std::filesystem::path path_;
 };
-
-// A 16-bit mono tone in the clips' own format (22050 Hz unless told).
-void WriteToneWav(const std::filesystem::path& path, double seconds, int rate = 22050);
 
 // Thrown by BenchHost::EndProgram, so that a program's ending comes back to
 // the benchmark instead of ending its process.
@@ -74,7 +73,7 @@ class BenchHost final : public platform::WindowHost {
 // The real window host and sound device, wired as RunProgram wires them:
 // every clip end wakes the host's yield.
 struct RealStack {
-  RealStack();
+  explicit RealStack(int bufferFrames = sound::SdlSoundDevice::kBufferFrames);
   ~RealStack();
   platform::QtWindowHost host{"Tarnwick"};
   BenchHost benchHost{host};
@@ -108,7 +107,7 @@ class EntryProbe final : public platform::WindowEvents {
   platform::WindowEvents& inner_;
 };
 
-enum class Key { Right, Left, Enter, Escape, A };
+enum class Key { Right, Left, Up, Down, Space, Enter, Escape, A };
 
 // Posts a key press or release to the real window, as the window system's
 // events arrive; safe from any thread.

@@ -8,6 +8,7 @@
 
 #include "bench/Figures.h"
 #include "sound/ClipPlayback.h"
+#include "tests/support/Fakes.h"
 
 namespace bench {
 namespace {
@@ -16,29 +17,14 @@ constexpr char kSecondClip[] = "second.wav";
 constexpr int kWarmUpRuns = 20;
 
 std::vector<double> TimeUs(int runs, const std::function<void()>& action) {
-  for (int run = 0; run < kWarmUpRuns; ++run) action();
-  std::vector<double> samples;
-  for (int run = 0; run < runs; ++run) {
-    const int64_t start = NowNs();
-    action();
-    samples.push_back(static_cast<double>(NowNs() - start) / 1000.0);
-    // The end notifications of the released clips reach the window.
-    ProcessPendingEvents();
-  }
-  return samples;
+  // The end notifications of the released clips reach the window between runs.
+  return Sample(runs, action, 1e3, kWarmUpRuns, ProcessPendingEvents);
 }
 
 Figure ClipFigure(const std::string& id, const std::string& name, const std::vector<double>& value,
                   const std::vector<double>& restarts, const std::string& note) {
-  Figure figure;
-  figure.id = id;
-  figure.name = name;
-  figure.unit = "us";
-  figure.value = Summarize(value);
-  figure.baselineName = "restarting the step clip loaded once";
-  figure.baseline = Summarize(restarts);
-  figure.target = "p95 < 1000 us";
-  figure.met = figure.value.p95 < 1000.0;
+  Figure figure = MakeFigure(id, name, "us", value, "restarting the step clip loaded once",
+                             Summarize(restarts), 1000.0);
   figure.note = note;
   return figure;
 }
@@ -49,7 +35,7 @@ void ClipCreation(Report& report, const Settings& settings) {
   StepClipStack step("clips");
   sound::ClipPlayback& clips = step.clips;
   const std::filesystem::path& folder = step.folder.Path();
-  WriteToneWav(folder / kSecondClip, 1.0);
+  fake::WriteTone(folder / kSecondClip, 1000);
 
   const std::vector<double> restarts = TimeUs(settings.clipRuns, [&] { clips.RestartStep(0); });
   const std::vector<double> plays = TimeUs(settings.clipRuns, [&] {

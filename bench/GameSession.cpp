@@ -26,7 +26,8 @@ void PrepareFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-GameSession::GameSession() : form(stack.benchHost, stack.device, folder.Path()), probe(form) {
+GameSession::GameSession(int bufferFrames)
+    : stack(bufferFrames), form(stack.benchHost, stack.device, folder.Path()), probe(form) {
   // The window reads its folder only once it loads.
   PrepareFolder(folder.Path());
   stack.host.Attach(probe);

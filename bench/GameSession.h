@@ -11,7 +11,7 @@ namespace bench {
 
 class GameSession {
  public:
-  GameSession();
+  explicit GameSession(int bufferFrames = sound::SdlSoundDevice::kBufferFrames);
   ~GameSession();
 
   // Runs the game's load: the intro plays to its end, then Enter is pressed

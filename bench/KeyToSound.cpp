@@ -89,66 +89,17 @@ KeyTimes MeasureKeys(platform::QtWindowHost& host, EntryProbe& probe, int presse
 }
 
 Figure KeyFigure(const std::string& id, const std::string& name, const KeyTimes& times) {
-  Figure figure;
-  figure.id = id;
-  figure.name = name;
-  figure.unit = "us";
-  figure.value = Summarize(times.toSoundUs);
-  figure.baselineName = "the same key posted until it reaches Form_KeyDown (the host's share)";
-  figure.baseline = Summarize(times.toHandlerUs);
-  figure.target = "p95 < 1000 us";
-  figure.met = figure.value.p95 < 1000.0 && times.lost == 0;
-  if (times.lost > 0) figure.note = std::to_string(times.lost) + " key(s) never sounded";
+  Figure figure = MakeFigure(id, name, "us", times.toSoundUs,
+                             "the same key posted until it reaches Form_KeyDown (the host's share)",
+                             Summarize(times.toHandlerUs), 1000.0);
+  if (times.lost > 0) {
+    figure.met = false;
+    figure.note = std::to_string(times.lost) + " key(s) never sounded";
+  }
   return figure;
 }
 
-// What frmMain does with an arrow while walking: restart the step clip,
-// panned by the column.
-class StepForm final : public platform::WindowEvents {
- public:
-  explicit StepForm(sound::ClipPlayback& clips) : clips_(clips) {}
-  void Form_Load() override {}
-  void Form_KeyDown(int keyCode, int /*shift*/) override {
-    if (keyCode == platform::vk::kRight) ++column_;
-    if (keyCode == platform::vk::kLeft) --column_;
-    clips_.RestartStep((column_ - 50) * 20);
-  }
-  void Form_Unload(bool& cancel) override { cancel = true; }
-
- private:
-  sound::ClipPlayback& clips_;
-  int column_ = 50;
-};
-
 }  // namespace
-
-void KeyToSoundMinimal(Report& report, const Settings& settings) {
-  StepClipStack step("keys");
-  RealStack& stack = step.stack;
-  StepForm form(step.clips);
-  EntryProbe probe(form);
-  stack.host.Attach(probe);
-  stack.host.ShowWindow();
-  RunEventLoopFor(100);
-
-  const KeyTimes times = MeasureKeys(stack.host, probe, settings.keyPresses);
-  report.Add(
-      KeyFigure("1a", "Key to sound, software path: a window restarting the step clip", times));
-
-  Figure buffer;
-  buffer.id = "1c";
-  buffer.name = "Mixer buffer (the rest of the way to the speaker)";
-  buffer.unit = "ms";
-  const double ms = 1000.0 * stack.device.BufferFrames() / stack.device.Frequency();
-  buffer.value = {ms, ms, 1};
-  buffer.baselineName = "a 4096-frame buffer, as often chosen, would be " +
-                        Fixed(4096000.0 / stack.device.Frequency(), 1) + " ms";
-  buffer.target = "<= 12 ms";
-  buffer.met = ms <= 12.0;
-  buffer.note = std::to_string(stack.device.BufferFrames()) + " frames at " +
-                std::to_string(stack.device.Frequency()) + " Hz";
-  report.Add(buffer);
-}
 
 void KeyToSoundGame(Report& report, const Settings& settings, GameSession& game) {
   const KeyTimes times = MeasureKeys(game.stack.host, game.probe, settings.keyPresses);

@@ -12,39 +12,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
+#include "app/RunProgram.h"
 #include "bench/Figures.h"
 #include "game/GameTexts.h"
-#include "platform/RunProgram.h"
+#include "tools/ClipTrace.h"
 
 namespace bench {
 namespace {
 
 constexpr char kGameChild[] = "--start-game-child";
 constexpr char kMainChild[] = "--reach-main-child";
-
-// Remembers which file the clip of the current slot came from.
-class NamingDevice final : public sound::SoundDevice {
- public:
-  explicit NamingDevice(sound::SoundDevice& device) : device_(device) {}
-  bool Open(std::string& reason) override { return device_.Open(reason); }
-  std::unique_ptr<sound::Clip> CreateClip(const std::filesystem::path& wav,
-                                          sound::ClipSlot slot) override {
-    if (slot == sound::ClipSlot::Current) currentName = wav.filename().string();
-    return device_.CreateClip(wav, slot);
-  }
-  void PlayBeep() override { device_.PlayBeep(); }
-  void SetClipEndListener(std::function<void()> listener) override {
-    device_.SetClipEndListener(std::move(listener));
-  }
-  void Close() override { device_.Close(); }
-  std::string currentName;
-
- private:
-  sound::SoundDevice& device_;
-};
 
 // One launch; returns the numbers the child wrote.
 std::string Launch(const std::filesystem::path& self, const char* mode,
@@ -72,22 +53,28 @@ int StartUpChild(int argc, char** argv) {
     std::printf("%lld\n", static_cast<long long>(mainReached - launched));
     return 0;
   }
-  std::unique_ptr<NamingDevice> naming;
+  // The clip trace names each clip as it is started, just before the mixer
+  // is handed it.
+  std::ostringstream started;
+  std::unique_ptr<tools::ClipTrace> trace;
   sound::SdlSoundDevice::SetPlayObserver([&](sound::ClipSlot slot) {
     if (slot != sound::ClipSlot::Current) return;
     const int64_t heard = NowNs();
+    std::string name = started.str();
+    while (!name.empty() && name.back() == '\n') name.pop_back();
+    name = name.substr(name.find_last_of('\n') + 1) + ".wav";
     std::printf("%lld %lld %s\n", static_cast<long long>(mainReached - launched),
-                static_cast<long long>(heard - launched), naming->currentName.c_str());
+                static_cast<long long>(heard - launched), name.c_str());
     std::fflush(stdout);
     std::_Exit(0);
   });
   int qtArgc = 1;
-  return platform::RunProgram(
+  return app::RunProgram(
       qtArgc, argv, game::kProgramName,
       [&](platform::WindowHost& host, sound::SoundDevice& device,
           const std::filesystem::path&) -> std::unique_ptr<platform::WindowEvents> {
-        naming = std::make_unique<NamingDevice>(device);
-        return std::make_unique<game::frmMain>(host, *naming, ProgramFolder());
+        trace = std::make_unique<tools::ClipTrace>(device, started);
+        return std::make_unique<game::frmMain>(host, *trace, ProgramFolder());
       });
 }
 
@@ -115,15 +102,10 @@ void StartUp(Report& report, const Settings& settings) {
     toIntro.push_back(static_cast<double>(heard) / 1e6);
     clip = name;
   }
-  Figure figure;
-  figure.id = "3";
-  figure.name = "Start-up: process start to \"" + clip + "\" handed to the mixer";
-  figure.unit = "ms";
-  figure.value = Summarize(toIntro);
-  figure.baselineName = "process start to main() of the same program";
-  figure.baseline = Summarize(toMain);
-  figure.target = "< 300 ms";
-  figure.met = figure.value.p95 < 300.0 && clip == game::kIntroClip;
+  Figure figure =
+      MakeFigure("3", "Start-up: process start to \"" + clip + "\" handed to the mixer", "ms",
+                 toIntro, "process start to main() of the same program", Summarize(toMain), 300.0);
+  figure.met = *figure.met && clip == game::kIntroClip;
   const Summary mainInGame = Summarize(toMainInGame);
   figure.note = "of which launch to main(): median " + Fixed(mainInGame.median, 1) +
                 " ms; the launch goes through sh -c exec, the default clip set, Qt offscreen, " +

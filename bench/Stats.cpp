@@ -19,6 +19,27 @@ Summary Summarize(std::vector<double> samples) {
   return summary;
 }
 
+Figure MakeFigure(std::string id, std::string name, std::string unit,
+                  const std::vector<double>& samples, std::string baselineName,
+                  std::optional<Summary> baseline, std::optional<double> p95Limit) {
+  Figure figure;
+  figure.id = std::move(id);
+  figure.name = std::move(name);
+  figure.unit = std::move(unit);
+  figure.value = Summarize(samples);
+  figure.baselineName = std::move(baselineName);
+  figure.baseline = baseline;
+  if (p95Limit) {
+    std::ostringstream target;
+    target << "p95 < " << *p95Limit << " " << figure.unit;
+    figure.target = target.str();
+    figure.met = figure.value.p95 < *p95Limit;
+  } else {
+    figure.target = "none set";
+  }
+  return figure;
+}
+
 std::string Fixed(double value, int decimals) {
   std::ostringstream text;
   text << std::fixed << std::setprecision(decimals) << value;

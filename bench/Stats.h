@@ -45,6 +45,13 @@ class Report {
   std::vector<Figure> figures_;
 };
 
+// A figure of samples against a baseline. With a limit the target is "p95 <
+// limit unit" and met when the 95th percentile lies below it; without one
+// no target is set.
+Figure MakeFigure(std::string id, std::string name, std::string unit,
+                  const std::vector<double>& samples, std::string baselineName,
+                  std::optional<Summary> baseline, std::optional<double> p95Limit);
+
 std::string Fixed(double value, int decimals);
 
 }  // namespace bench

@@ -7,6 +7,7 @@
 #include "bench/Figures.h"
 #include "game/GameTexts.h"
 #include "sound/ClipPlayback.h"
+#include "tests/support/Fakes.h"
 
 namespace bench {
 namespace {
@@ -49,15 +50,8 @@ void Measure(CoreUse& use, const std::function<void()>& wait) {
 
 Figure WaitFigure(const std::string& id, const std::string& name, const CoreUse& use,
                   const Summary& spin) {
-  Figure figure;
-  figure.id = id;
-  figure.name = name;
-  figure.unit = "% of a core";
-  figure.value = Summarize(use.total);
-  figure.baselineName = "the same wait as a spin of non-blocking event processing";
-  figure.baseline = spin;
-  figure.target = "< 1 % of a core";
-  figure.met = figure.value.p95 < 1.0;
+  Figure figure = MakeFigure(id, name, "% of a core", use.total,
+                             "the same wait as a spin of non-blocking event processing", spin, 1.0);
   const double ratio = figure.value.median > 0 ? spin.median / figure.value.median : 0;
   figure.note = "ratio: the spin uses " + Fixed(ratio, 0) + " times as much";
   if (!use.window.empty()) {
@@ -72,7 +66,7 @@ Figure WaitFigure(const std::string& id, const std::string& name, const CoreUse&
 Summary WaitingClip(Report& report, const Settings& settings) {
   RealStack stack;
   ScratchFolder folder("wait");
-  WriteToneWav(folder.Path() / kWaitClip, kWaitMs / 1000.0);
+  fake::WriteTone(folder.Path() / kWaitClip, kWaitMs);
   sound::ClipPlayback clips(stack.device, stack.benchHost, folder.Path());
   std::string reason;
   if (!clips.StartUp(reason)) throw std::runtime_error(reason);
@@ -112,9 +106,11 @@ void WaitingGameMode(Report& report, const Settings& settings, GameSession& game
   report.Add(WaitFigure("2c", "CPU of the game in \"game\" mode, no keys, 3 s", samples, spin));
 }
 
-void WaitingMenu(Report& report, const Settings& settings, GameSession& game, const Summary& spin) {
+namespace {
+
+CoreUse MeasureMenuIdle(GameSession& game, int runs) {
   CoreUse samples;
-  for (int run = 0; run < settings.waitRuns; ++run) {
+  for (int run = 0; run < runs; ++run) {
     bool armed = false;
     bool measured = false;
     CoreMeter meter;
@@ -150,7 +146,18 @@ void WaitingMenu(Report& report, const Settings& settings, GameSession& game, co
     }
     sound::SdlSoundDevice::SetPlayObserver(nullptr);
   }
+  return samples;
+}
+
+}  // namespace
+
+void WaitingMenu(Report& report, const Settings& settings, GameSession& game, const Summary& spin) {
+  const CoreUse samples = MeasureMenuIdle(game, settings.waitRuns);
   report.Add(WaitFigure("2b", "CPU of the maze menu sitting idle, 3 s", samples, spin));
+}
+
+Summary MenuIdleCpu(GameSession& game, int runs) {
+  return Summarize(MeasureMenuIdle(game, runs).total);
 }
 
 }  // namespace bench

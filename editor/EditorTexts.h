@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "sound/ClipNames.h"
+
 namespace editor {
 
 inline constexpr char kProgramName[] = "Loomsel";
@@ -12,7 +14,7 @@ inline constexpr char kProgramName[] = "Loomsel";
 inline constexpr char kTitle[] = "Loomsel";
 
 // Clips.
-inline constexpr char kStepClip[] = "step.wav";
+inline constexpr const auto& kStepClip = sound::kStepClipName;
 inline constexpr char kStartClip[] = "start.wav";
 inline constexpr char kGoalClip[] = "win.wav";
 inline constexpr char kWallClip[] = "wall.wav";

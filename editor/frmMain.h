@@ -27,29 +27,25 @@ class frmMain final : public platform::WindowEvents {
   // the window never ends the editor by itself.
   void Form_Unload(bool& cancel) override;
 
-  // Asks for a maze number until one opens a maze or starts a new one.
-  void OpenMazeByNumber();
-  void UpdateLocationCaption();
-  // The clip for what lies under the cursor: start and goal first (waited
-  // for), then wall, door or key; nothing for an open cell.
-  void AnnounceCell();
-  maze::CellCode AskDoorNumber();
-  maze::CellCode AskKeyNumber();
-  // Checks start and goal, offers to save, then offers another maze or
-  // ends the program. Returns when editing goes on.
-  void FinishEditing();
-
   // The editor's state, for reading.
   const maze::MazeRecord& Maze() const { return maze_; }
   maze::GridPosition EditCursor() const { return editCursor_; }
   const std::string& MazeNumberText() const { return mazeNumberText_; }
 
  private:
-  // Opening.
+  // Opening: asks for a maze number until one opens a maze or starts a new
+  // one.
+  void OpenMazeByNumber();
   std::filesystem::path MazeFilePath() const;
   // Reads the existing file into the maze; false (after telling the author
   // why) when it cannot be read whole.
   bool ReadExistingMaze(const std::filesystem::path& file);
+
+  // What every cursor move repeats: the caption, and the clip for what lies
+  // under the cursor (start and goal first, waited for, then wall, door or
+  // key; nothing for an open cell).
+  void UpdateLocationCaption();
+  void AnnounceCell();
 
   // The rows of the key table.
   void JumpTo(maze::GridPosition position);
@@ -67,8 +63,13 @@ class frmMain final : public platform::WindowEvents {
 
   maze::CellCode CellUnderCursor() const;
   void SetCellUnderCursor(maze::CellCode code);
+  maze::CellCode AskDoorNumber();
+  maze::CellCode AskKeyNumber();
   // The number prompt shared by doors and keys: asks until 1 to 20.
   int16_t AskNumberFrom1To20(const char* prompt);
+  // Checks start and goal, offers to save, then offers another maze or
+  // ends the program. Returns when editing goes on.
+  void FinishEditing();
   // Writes the maze; tells the author why when that fails.
   bool SaveToFile();
 

@@ -10,13 +10,6 @@ namespace {
 
 namespace vk = platform::vk;
 
-// The step sound leans with the cursor's column: -980 at column 1, 0 at
-// column 50, 1000 at column 100.
-constexpr int kCentreColumn = 50;
-constexpr int32_t kPanPerColumn = 20;
-
-constexpr int32_t StepPanForColumn(int x) { return (x - kCentreColumn) * kPanPerColumn; }
-
 bool IsArrow(int key) {
   return key == vk::kLeft || key == vk::kUp || key == vk::kRight || key == vk::kDown;
 }
@@ -75,7 +68,7 @@ void frmMain::StepHorizontally(int delta) {
     return;
   }
   editCursor_.x = static_cast<int16_t>(x);
-  clips_.RestartStep(StepPanForColumn(x));
+  clips_.RestartStep(sound::StepPan(x));
 }
 
 // Up and down keep the pan of the last left or right step.

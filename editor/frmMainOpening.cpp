@@ -6,7 +6,8 @@
 #include "editor/frmMain.h"
 #include "maze/MazeFile.h"
 #include "maze/MazeFolder.h"
-#include "sound/ClipCheck.h"
+#include "sound/FileExists.h"
+#include "sound/StartUp.h"
 
 namespace editor {
 
@@ -36,7 +37,7 @@ void frmMain::OpenMazeByNumber() {
     mazeNumberText_ = TrimBlanks(mazeNumberText_);
 
     const std::filesystem::path file = MazeFilePath();
-    if (maze::FileExists(file)) {
+    if (sound::FileExists(file)) {
       host_.ShowMessage(kMazeExistsMessage, kTitle);
       if (!ReadExistingMaze(file)) continue;
     } else {

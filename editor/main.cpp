@@ -3,12 +3,12 @@
 
 #include <memory>
 
+#include "app/RunProgram.h"
 #include "editor/EditorTexts.h"
 #include "editor/frmMain.h"
-#include "platform/RunProgram.h"
 
 int main(int argc, char** argv) {
-  return platform::RunProgram(
+  return app::RunProgram(
       argc, argv, editor::kProgramName,
       [](platform::WindowHost& host, sound::SoundDevice& device,
          const std::filesystem::path& programFolder) -> std::unique_ptr<platform::WindowEvents> {

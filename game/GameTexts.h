@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "sound/ClipNames.h"
+#include "sound/ClipPlayback.h"
+
 namespace game {
 
 inline constexpr char kProgramName[] = "Tarnwick";
@@ -19,12 +22,12 @@ inline constexpr char kMazeFileMessage[] =
 inline constexpr char kModeNone[] = "";
 inline constexpr char kModeMenu[] = "menu";
 inline constexpr char kModeGame[] = "game";
-inline constexpr char kModePlayBreakableSound[] = "play breakable sound";
+inline constexpr const auto& kModePlayBreakableSound = sound::kModePlayBreakableSound;
 inline constexpr char kModePlayBreakableWav[] = "play breakable wav";
 
 // Start-up and menu.
 inline constexpr char kIntroClip[] = "mazeIntro.wav";
-inline constexpr char kStepClip[] = "step.wav";
+inline constexpr const auto& kStepClip = sound::kStepClipName;
 inline constexpr char kChooseMazeClip[] = "chooseMaze.wav";
 inline constexpr char kQuitClip[] = "quit.wav";
 
@@ -37,10 +40,6 @@ inline constexpr char kKeyClip[] = "key.wav";
 inline constexpr char kOpenDoorClip[] = "open door.wav";
 inline constexpr char kNoOpenDoorClip[] = "no open door.wav";
 inline constexpr char kWinMazeClip[] = "winMaze.wav";
-
-// The words numbers are spoken with: 0 to 19, the tens 20 to 90, the
-// multipliers, and the word said after zero.
-std::vector<std::string> NumberClipNames();
 
 // Every clip the game plays; all must lie in the program folder.
 std::vector<std::string> GameClipNames();

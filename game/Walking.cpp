@@ -1,9 +1,11 @@
 // Walking a maze: starting it, the arrow steps, keys and doors, the goal.
 #include <iostream>
+#include <optional>
 
 #include "game/GameTexts.h"
 #include "game/frmMain.h"
 #include "maze/MazeFile.h"
+#include "maze/WalkingRules.h"
 
 namespace game {
 namespace {
@@ -14,16 +16,15 @@ struct Arrow {
   int keyCode;
   bool KeyLatches::*latch;
   const char* word;
-  int dx;
-  int dy;
+  maze::Direction way;
 };
 
 // In the order the key-down tests them.
 constexpr Arrow kArrows[] = {
-    {vk::kRight, &KeyLatches::right, "right", 1, 0},
-    {vk::kLeft, &KeyLatches::left, "left", -1, 0},
-    {vk::kUp, &KeyLatches::up, "up", 0, -1},
-    {vk::kDown, &KeyLatches::down, "down", 0, 1},
+    {vk::kRight, &KeyLatches::right, "right", maze::Direction::Right},
+    {vk::kLeft, &KeyLatches::left, "left", maze::Direction::Left},
+    {vk::kUp, &KeyLatches::up, "up", maze::Direction::Up},
+    {vk::kDown, &KeyLatches::down, "down", maze::Direction::Down},
 };
 
 const Arrow* ArrowOfKey(int keyCode) {
@@ -33,11 +34,12 @@ const Arrow* ArrowOfKey(int keyCode) {
   return nullptr;
 }
 
-const Arrow* ArrowOfWord(const std::string& word) {
+// The way the player faces: that of the last arrow pressed, none before.
+std::optional<maze::Direction> Facing(const std::string& directionWord) {
   for (const Arrow& arrow : kArrows) {
-    if (word == arrow.word) return &arrow;
+    if (directionWord == arrow.word) return arrow.way;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -48,9 +50,11 @@ void frmMain::StartMaze() {
   if (!loaded.ok()) {
     return EndWithMazeFileError(numberText + ".maz: " + loaded.error.Describe());
   }
-  // Positions outside the grid would lead the walking off it.
-  if (!maze::StartAndGoalOnGrid(*loaded.maze)) {
-    return EndWithMazeFileError(numberText + ".maz: the start or the goal lies outside 1 to 100");
+  // A start outside the grid would lead the walking off it. A goal there is
+  // taken as it stands: the maze cannot be won, and W speaks what it holds.
+  const maze::GridPosition start = loaded.maze->start;
+  if (!maze::OnGrid(start.x, start.y)) {
+    return EndWithMazeFileError(numberText + ".maz: the start lies outside 1 to 100");
   }
   maze = std::move(*loaded.maze);
   KeyInventory.fill(false);
@@ -84,14 +88,13 @@ bool frmMain::ArrowStep(int keyCode) {
   if (latch) return false;
   latch = true;
   DirectionWord = arrow->word;
-  const int targetX = position.x + arrow->dx;
-  const int targetY = position.y + arrow->dy;
-  if (!maze::OnGrid(targetX, targetY)) {
+  const maze::GridPosition target = maze::NextCell(position, arrow->way);
+  if (!maze::OnGrid(target)) {
     clips.PlayClip(kEdgeClip);
     return false;
   }
-  if (IsBlocked(static_cast<int16_t>(targetX), static_cast<int16_t>(targetY))) return false;
-  position = {static_cast<int16_t>(targetX), static_cast<int16_t>(targetY)};
+  if (IsBlocked(target.x, target.y)) return false;
+  position = target;
   PlayStepSound();
   return true;
 }
@@ -99,43 +102,36 @@ bool frmMain::ArrowStep(int keyCode) {
 void frmMain::PlayStepSound() {
   // Panned by column after the move, vertical moves included; a step during
   // the last one restarts it.
-  clips.RestartStep((position.x - kCentreColumn) * kStepPanFactor);
+  clips.RestartStep(sound::StepPan(position.x));
 }
 
 bool frmMain::IsBlocked(int16_t x, int16_t y) {
-  const maze::CellCode cell = maze::CellAt(maze.grid, x, y);
-  if (cell == maze::kWall) {
-    clips.PlayClip(kWallClip);
-    return true;
+  switch (maze::StepInto(maze::CellAt(maze.grid, x, y))) {
+    case maze::StepOutcome::Wall:
+      clips.PlayClip(kWallClip);
+      return true;
+    case maze::StepOutcome::Door:
+      clips.PlayClip(kDoorClip);
+      return true;
+    default:
+      return false;
   }
-  // A door blocks whether or not its key is held.
-  if (maze::IsDoor(cell)) {
-    clips.PlayClip(kDoorClip);
-    return true;
-  }
-  return false;
 }
 
 void frmMain::PickUpKey(int16_t x, int16_t y) {
-  const maze::CellCode cell = maze::CellAt(maze.grid, x, y);
-  if (!maze::IsKey(cell)) return;
-  KeyInventory.at(maze::KeyNumber(cell) - 1) = true;
+  const std::optional<int16_t> key = maze::KeyPickedUp(maze::CellAt(maze.grid, x, y));
+  if (!key) return;
+  KeyInventory.at(*key - 1) = true;
   maze::SetCell(maze.grid, x, y, maze::kFloor);
   clips.PlayClip(kKeyClip);
 }
 
 void frmMain::OpenDoor() {
-  // Before any arrow the player faces nothing: the target is the own cell.
-  maze::GridPosition target = position;
-  if (const Arrow* arrow = ArrowOfWord(DirectionWord)) {
-    target.x = static_cast<int16_t>(target.x + arrow->dx);
-    target.y = static_cast<int16_t>(target.y + arrow->dy);
-  }
-  if (!maze::OnGrid(target.x, target.y)) return;
+  const maze::GridPosition target = maze::FacedCell(position, Facing(DirectionWord));
+  if (!maze::OnGrid(target)) return;
   const maze::CellCode cell = maze::CellAt(maze.grid, target.x, target.y);
   if (!maze::IsDoor(cell)) return;
-  // A key is not used up: it opens every door of its number.
-  if (HasKey(maze::DoorKeyNumber(cell))) {
+  if (maze::DoorOpens(cell, [this](int number) { return HasKey(number); })) {
     clips.PlayClip(kOpenDoorClip);
     maze::SetCell(maze.grid, target.x, target.y, maze::kFloor);
   } else {

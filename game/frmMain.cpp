@@ -3,7 +3,7 @@
 #include "game/frmMain.h"
 
 #include "game/GameTexts.h"
-#include "sound/ClipCheck.h"
+#include "sound/StartUp.h"
 
 namespace game {
 

@@ -21,9 +21,6 @@ namespace game {
 
 // The announcement queue is serviced on this tick in "game" mode.
 inline constexpr int kTimerIntervalMs = 100;
-// The step sound's pan is (x - 50) * 20: -980 at column 1, +1000 at 100.
-inline constexpr int kCentreColumn = 50;
-inline constexpr int kStepPanFactor = 20;
 
 // One boolean per key a polling loop or the walking must see: set by a
 // key-down, cleared by the code that acts on it, a key-up, or the menu.
@@ -53,18 +50,10 @@ class frmMain final : public platform::WindowEvents {
   // Closing the window ends the game at once, whatever it is doing.
   void Form_Unload(bool& cancel) override;
 
-  // The maze menu: returns once a maze has started; quitting ends the game.
-  void RunMazeMenu();
-
-  // Walking.
-  void StartMaze();
-  bool IsBlocked(int16_t x, int16_t y);
-  void PickUpKey(int16_t x, int16_t y);
-  void OpenDoor();
-
   bool HasKey(int keyNumber) const { return KeyInventory.at(keyNumber - 1); }
 
-  // Window state.
+  // The window's state: read by the tests and the benchmark, changed only
+  // by the window's own handlers.
   std::string FormMode = "";
   KeyLatches KeyLatch;
   bool InterruptFlag = false;
@@ -85,18 +74,27 @@ class frmMain final : public platform::WindowEvents {
   sound::SpokenNumbers numbers;
 
  private:
+  // The maze menu: returns once a maze has started; quitting ends the game.
+  void RunMazeMenu();
   // Key-downs in "menu" mode only set latches.
   void LatchMenuKey(int keyCode);
   // One pass of the menu loop, up to its yield.
   void ActOnMenuLatches(bool& changed);
   void AnnounceMenuSelection();
 
+  // Walking.
+  void StartMaze();
   // Everything a key-down does in "game" mode, the goal test last.
   void GameKeyDown(int keyCode);
   // Returns true when the player moved.
   bool ArrowStep(int keyCode);
   void PlayStepSound();
+  // Plays the wall or door clip when the cell blocks the step.
+  bool IsBlocked(int16_t x, int16_t y);
+  void PickUpKey(int16_t x, int16_t y);
+  void OpenDoor();
   void TestForGoal();
+
   // The position readout (space) or the goal's (W).
   void SpeakPosition(maze::GridPosition where);
 

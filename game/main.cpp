@@ -1,30 +1,16 @@
-// Tarnwick: the window host and the sound device wired to the game's window.
-// TARNWICK_TRACE=1 writes every clip start to standard output, for the
-// headless demonstration.
-#include <cstdlib>
-#include <iostream>
+// Tarnwick: the game's window, wired to this edition's window host and sound
+// device.
 #include <memory>
-#include <string>
 
-#include "game/ClipTrace.h"
+#include "app/RunProgram.h"
 #include "game/GameTexts.h"
 #include "game/frmMain.h"
-#include "platform/RunProgram.h"
 
 int main(int argc, char** argv) {
-  const char* trace = std::getenv("TARNWICK_TRACE");
-  const bool tracing = trace != nullptr && std::string(trace) == "1";
-  // Outlives the window, which plays through it.
-  std::unique_ptr<game::ClipTrace> clipTrace;
-  return platform::RunProgram(
+  return app::RunProgram(
       argc, argv, game::kProgramName,
-      [&](platform::WindowHost& host, sound::SoundDevice& device,
-          const std::filesystem::path& programFolder) -> std::unique_ptr<platform::WindowEvents> {
-        sound::SoundDevice* played = &device;
-        if (tracing) {
-          clipTrace = std::make_unique<game::ClipTrace>(device, std::cout);
-          played = clipTrace.get();
-        }
-        return std::make_unique<game::frmMain>(host, *played, programFolder);
+      [](platform::WindowHost& host, sound::SoundDevice& device,
+         const std::filesystem::path& programFolder) -> std::unique_ptr<platform::WindowEvents> {
+        return std::make_unique<game::frmMain>(host, device, programFolder);
       });
 }

@@ -92,8 +92,9 @@ LoadResult LoadMaze(const std::filesystem::path& file);
 //   they stand, on the grid or not.
 LoadResult ParseMaze(std::string_view bytes);
 
-// True when both start and goal lie in 1 to 100. The game refuses a maze
-// that fails this; the editor opens it with the stray position unset.
+// True when both start and goal lie in 1 to 100: a maze that can be walked
+// and won. (The game refuses only a start off the grid; the editor opens
+// either with the stray position unset.)
 bool StartAndGoalOnGrid(const MazeRecord& record);
 
 // The exact bytes of the file: every row as held (a longer row whole), each
@@ -111,9 +112,10 @@ struct SaveResult {
 // it out of any count of maze files.
 std::filesystem::path SavingPath(const std::filesystem::path& file);
 
-// Writes the maze to SavingPath(file), flushes and closes it, then renames
-// it over the file. On any failure the old file is left as it was, the
-// temporary file is removed and the reason is returned.
+// Writes the maze to SavingPath(file) and forces it to the disk, then
+// renames it over the file and forces the folder to the disk. On any failure
+// the old file is left as it was, the temporary file is removed and the
+// reason is returned, in words an author can act on ("the disk is full").
 SaveResult SaveMaze(const std::filesystem::path& file, const MazeRecord& record);
 
 }  // namespace maze

@@ -53,7 +53,7 @@ class Flood {
     FloodResult result;
     const bool startCounted = reached_[start_] != 0;
     result.reachableCells = static_cast<int>(order_.size()) + (startCounted ? 0 : 1);
-    result.winnable = OnGrid(goal.x, goal.y) && reached_[IndexOf(goal)] != 0;
+    result.winnable = OnGrid(goal) && reached_[IndexOf(goal)] != 0;
     result.keyOrder = keyOrder_;
     for (int number = 1; number <= kKeyCount; ++number) {
       if ((keys_ & KeyBit(number)) != 0) continue;
@@ -79,16 +79,15 @@ class Flood {
   }
 
   void Expand(int cell) {
-    for (int direction = 0; direction < kDirectionCount; ++direction) {
-      const int next = Neighbour(cell, direction);
+    for (const Direction way : kDirections) {
+      const int next = Neighbour(cell, way);
       if (next < 0 || reached_[next]) continue;
       const CellCode code = cells_[next];
-      if (IsWall(code)) continue;
-      if (IsDoor(code) && (keys_ & KeyBit(DoorKeyNumber(code))) == 0) {
+      if (Enterable(code, keys_)) {
+        Reach(next);
+      } else if (StepInto(code) == StepOutcome::Door) {
         NoteShutDoor(next, DoorKeyNumber(code));
-        continue;
       }
-      Reach(next);
     }
   }
 
@@ -120,8 +119,8 @@ class Flood {
   }
 
   static bool IsBeside(int a, int b) {
-    for (int direction = 0; direction < kDirectionCount; ++direction) {
-      if (Neighbour(a, direction) == b) return true;
+    for (const Direction way : kDirections) {
+      if (Neighbour(a, way) == b) return true;
     }
     return false;
   }
@@ -146,12 +145,13 @@ bool Better(const FloodResult& candidate, const FloodResult& best) {
 }  // namespace
 
 FloodResult FloodMaze(const MazeRecord& record) {
-  if (!OnGrid(record.start.x, record.start.y)) return {};
+  if (!OnGrid(record.start)) return {};
   const Cells cells = CopyCells(record.grid);
   const int start = IndexOf(record.start);
   FloodResult result;
   const CellCode startCode = cells[start];
-  if (!IsWall(startCode) && !IsDoor(startCode)) {
+  // A start the player could not step back onto.
+  if (StepInto(startCode) == StepOutcome::Moved) {
     Flood flood(cells, start);
     flood.RunFromStart();
     result = flood.Result(record.goal);
@@ -160,8 +160,8 @@ FloodResult FloodMaze(const MazeRecord& record) {
     // chosen, so each way out is a game of its own.
     Flood stay(cells, start);
     result = stay.Result(record.goal);
-    for (int direction = 0; direction < kDirectionCount; ++direction) {
-      const int exit = Neighbour(start, direction);
+    for (const Direction way : kDirections) {
+      const int exit = Neighbour(start, way);
       if (exit < 0 || !Enterable(cells[exit], 0)) continue;
       Flood flood(cells, start);
       flood.RunFromExit(exit);

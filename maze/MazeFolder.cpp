@@ -17,12 +17,6 @@ bool HasMazeExtension(const std::string& name) {
 
 }  // namespace
 
-bool FileExists(const std::filesystem::path& file) {
-  std::error_code error;
-  if (IsHiddenName(file.filename().string())) return false;
-  return std::filesystem::is_regular_file(file, error);
-}
-
 int CountMazeFiles(const std::filesystem::path& folder) {
   std::error_code error;
   int count = 0;

@@ -1,55 +1,49 @@
 // A route that wins: a best-first search over the cell and the set of keys
 // held. When the search meets its bound, the route is built leg by leg
-// instead: to the nearest key that opens a door in the way, again and again,
-// then to the goal. The cells walked become key presses in RouteWriter.
+// instead: to each key in the order the flood took them, then to the goal.
+// The cells walked become key presses in RouteWriter.
 
 #include <algorithm>
 #include <vector>
 
 #include "maze/CellMap.h"
 #include "maze/MazeSearch.h"
+#include "maze/Walker.h"
 
 namespace maze {
 namespace {
 
 using namespace detail;
 
-// Turns a walk from cell to neighbouring cell into key presses, keeping the
-// cells, the keys held and the way faced as the game would.
+// Turns a walk from cell to neighbouring cell into key presses, pressed by
+// the walking rules on the way: a door in the way is bumped into to face it
+// (unless the last arrow already did), then opened with Enter.
 class RouteWriter {
  public:
-  RouteWriter(const Cells& cells, int start) : cells_(cells), position_(start) {}
+  RouteWriter(const MazeGrid& grid, int start) : walker_(grid, PositionOf(start)) {}
 
-  int position() const { return position_; }
-  uint32_t keys() const { return keys_; }
+  int position() const { return IndexOf(walker_.position()); }
+  uint32_t keys() const { return walker_.keys().bits(); }
   Route& route() { return route_; }
 
   // False when the step breaks the rules; the search never asks for one.
   bool StepTo(int next) {
-    int direction = 0;
-    while (direction < kDirectionCount && Neighbour(position_, direction) != next) ++direction;
-    if (direction == kDirectionCount) return false;
-    const CellCode code = cells_[next];
-    if (IsWall(code)) return false;
-    if (IsDoor(code)) {
-      if ((keys_ & KeyBit(DoorKeyNumber(code))) == 0) return false;
-      // Bump into the door to face it, unless the last arrow already did.
-      if (facing_ != direction) route_.steps.push_back(ArrowOf(direction));
-      route_.steps.push_back(RouteStep::OpenDoor);
-      cells_[next] = kFloor;
+    const auto way = std::find_if(kDirections.begin(), kDirections.end(),
+                                  [&](Direction d) { return Neighbour(position(), d) == next; });
+    if (way == kDirections.end()) return false;
+    const CellCode code = walker_.CellAtNext(*way);
+    if (!CanGetOnto(code, walker_.keys())) return false;
+    if (StepInto(code) == StepOutcome::Door) {
+      if (walker_.facing() != *way) Press(ArrowStep(*way));
+      Press(RouteStep::OpenDoor);
       ++route_.doorsOpened;
     }
-    route_.steps.push_back(ArrowOf(direction));
-    facing_ = direction;
-    position_ = next;
+    const KeySet before = walker_.keys();
+    const Walker::Press press = Press(ArrowStep(*way));
+    if (!press.moved) return false;
     ++route_.cellsWalked;
-    if (IsKey(cells_[next])) {
-      const int number = KeyNumber(cells_[next]);
-      if ((keys_ & KeyBit(number)) == 0) {
-        keys_ |= KeyBit(number);
-        route_.keyOrder.push_back({static_cast<int16_t>(number), PositionOf(next)});
-      }
-      cells_[next] = kFloor;
+    if (press.key && !before.Holds(*press.key)) {
+      route_.keyOrder.push_back({*press.key, walker_.position()});
     }
     return true;
   }
@@ -59,10 +53,12 @@ class RouteWriter {
   }
 
  private:
-  Cells cells_;
-  int position_;
-  int facing_ = -1;
-  uint32_t keys_ = 0;
+  Walker::Press Press(RouteStep step) {
+    route_.steps.push_back(step);
+    return walker_.Step(step);
+  }
+
+  Walker walker_;
   Route route_;
 };
 
@@ -120,8 +116,8 @@ class RouteSearch {
   };
 
   void Expand(const Node& node, int32_t index, int walked) {
-    for (int direction = 0; direction < kDirectionCount; ++direction) {
-      const int next = Neighbour(node.cell, direction);
+    for (const Direction way : kDirections) {
+      const int next = Neighbour(node.cell, way);
       if (next < 0) continue;
       const CellCode code = cells_[next];
       if (!Enterable(code, node.keys)) continue;
@@ -186,13 +182,10 @@ class LegSearch {
     cameFrom_[from] = from;
     reached_.push_back(from);
     for (size_t i = 0; i < reached_.size(); ++i) {
-      for (int direction = 0; direction < kDirectionCount; ++direction) {
-        const int next = Neighbour(reached_[i], direction);
+      for (const Direction way : kDirections) {
+        const int next = Neighbour(reached_[i], way);
         if (next < 0 || cameFrom_[next] >= 0) continue;
-        if (!Enterable(cells[next], keys)) {
-          if (IsDoor(cells[next])) shutDoorKeys_ |= KeyBit(DoorKeyNumber(cells[next]));
-          continue;
-        }
+        if (!Enterable(cells[next], keys)) continue;
         cameFrom_[next] = reached_[i];
         reached_.push_back(next);
       }
@@ -200,10 +193,6 @@ class LegSearch {
   }
 
   bool Reaches(int cell) const { return cameFrom_[cell] >= 0; }
-  // Cells in order of distance, the start first.
-  const std::vector<int>& reached() const { return reached_; }
-  // The key numbers of the shut doors found at the edge of the reach.
-  uint32_t shutDoorKeys() const { return shutDoorKeys_; }
 
   std::vector<int> PathTo(int to) const {
     std::vector<int> path;
@@ -216,51 +205,34 @@ class LegSearch {
   const int from_;
   std::vector<int32_t> cameFrom_ = std::vector<int32_t>(kCellCount, -1);
   std::vector<int> reached_;
-  uint32_t shutDoorKeys_ = 0;
 };
 
 // The way to a key lying under the player, which only the start can hold:
 // out to a neighbour and back.
 bool StepOffAndBack(const Cells& cells, RouteWriter& writer) {
   const int here = writer.position();
-  for (int direction = 0; direction < kDirectionCount; ++direction) {
-    const int next = Neighbour(here, direction);
+  for (const Direction way : kDirections) {
+    const int next = Neighbour(here, way);
     if (next >= 0 && Enterable(cells[next], writer.keys())) return writer.Walk({next, here});
   }
   return false;
 }
 
-bool WalkToKey(const Cells& cells, int keyCell, RouteWriter& writer) {
-  if (keyCell == writer.position()) return StepOffAndBack(cells, writer);
-  const LegSearch leg(cells, writer.position(), writer.keys());
-  return leg.Reaches(keyCell) && writer.Walk(leg.PathTo(keyCell));
-}
-
-// Leg by leg: straight to the goal once it is in reach, else to the nearest
-// key that opens one of the shut doors met on the way.
-bool WalkNearestUsefulKeys(const Cells& cells, int goal, RouteWriter& writer) {
-  for (int leg = 0; leg <= kKeyCount; ++leg) {
-    const LegSearch search(cells, writer.position(), writer.keys());
-    if (search.Reaches(goal)) return writer.Walk(search.PathTo(goal));
-    const uint32_t useful = search.shutDoorKeys() & ~writer.keys();
-    const auto key = std::find_if(search.reached().begin(), search.reached().end(), [&](int cell) {
-      return IsKey(cells[cell]) && (useful & KeyBit(KeyNumber(cells[cell]))) != 0;
-    });
-    if (key == search.reached().end()) return false;
-    const bool walked = *key == writer.position() ? StepOffAndBack(cells, writer)
-                                                  : writer.Walk(search.PathTo(*key));
-    if (!walked) return false;
-  }
-  return false;
-}
-
-// Leg by leg to each key in the order the flood took them, then to the goal.
-// Always works when the flood wins, but may walk to keys that are not needed.
+// The fallback when the search meets its bound: leg by leg, straight to the
+// goal once it is in reach, else to the next key in the order the flood took
+// them. Always works when the flood wins, but may walk to keys that are not
+// needed. A leg to a key never passes the goal: it was out of reach.
 bool WalkFloodKeyOrder(const Cells& cells, const FloodResult& flood, int goal,
                        RouteWriter& writer) {
   for (const KeyPickup& key : flood.keyOrder) {
+    const LegSearch leg(cells, writer.position(), writer.keys());
+    if (leg.Reaches(goal)) return writer.Walk(leg.PathTo(goal));
     if ((writer.keys() & KeyBit(key.number)) != 0) continue;
-    if (!WalkToKey(cells, IndexOf(key.at), writer)) return false;
+    const int keyCell = IndexOf(key.at);
+    const bool walked = keyCell == writer.position()
+                            ? StepOffAndBack(cells, writer)
+                            : leg.Reaches(keyCell) && writer.Walk(leg.PathTo(keyCell));
+    if (!walked) return false;
   }
   const LegSearch last(cells, writer.position(), writer.keys());
   return last.Reaches(goal) && writer.Walk(last.PathTo(goal));
@@ -270,7 +242,7 @@ bool WalkFloodKeyOrder(const Cells& cells, const FloodResult& flood, int goal,
 
 Route FindRoute(const MazeRecord& record, const SearchLimits& limits) {
   Route none;
-  if (!OnGrid(record.start.x, record.start.y) || !OnGrid(record.goal.x, record.goal.y)) {
+  if (!OnGrid(record.start) || !OnGrid(record.goal)) {
     return none;
   }
   if (record.start == record.goal) {
@@ -287,14 +259,8 @@ Route FindRoute(const MazeRecord& record, const SearchLimits& limits) {
   RouteSearch search(cells, start, goal, limits.maxStates);
   std::vector<int> path;
   const bool shortest = search.Run(path);
-  RouteWriter writer(cells, start);
-  bool walked = shortest ? writer.Walk(path) : WalkNearestUsefulKeys(cells, goal, writer);
-  if (!walked && !shortest) {
-    // The nearest-key legs can strand the player when the start is a wall
-    // they cannot cross again; the flood's own order never does.
-    writer = RouteWriter(cells, start);
-    walked = WalkFloodKeyOrder(cells, flood, goal, writer);
-  }
+  RouteWriter writer(record.grid, start);
+  const bool walked = shortest ? writer.Walk(path) : WalkFloodKeyOrder(cells, flood, goal, writer);
   if (!walked || writer.position() != goal) return none;
 
   Route route = std::move(writer.route());

@@ -1,18 +1,14 @@
 #pragma once
-// Whether a maze can be won by the game's rules, and a route that wins it.
-//
-// The rules: walls and doors block; stepping onto a key picks it up (a key
-// on the start cell only when the player walks back onto it); Enter opens a
-// door the player faces from a neighbouring cell while holding its key, and
-// the door is floor from then on; the player faces the way of the last
-// arrow pressed, whether it moved or bumped; keys are never used up; every
-// other byte is floor. Start and goal must lie on the grid.
+// Whether a maze can be won by the game's rules (maze/WalkingRules.h), and a
+// route that wins it. Start and goal must lie on the grid.
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "maze/Grid.h"
+#include "maze/WalkingRules.h"
 
 namespace maze {
 
@@ -57,12 +53,20 @@ FloodResult FloodMaze(const MazeRecord& record);
 // face it) or Enter, which opens the door faced.
 enum class RouteStep : uint8_t { Left, Right, Up, Down, OpenDoor };
 
+constexpr RouteStep ArrowStep(Direction way) { return static_cast<RouteStep>(way); }
+// The way an arrow press faces; none for Enter.
+constexpr std::optional<Direction> DirectionOf(RouteStep step) {
+  if (step == RouteStep::OpenDoor) return std::nullopt;
+  return static_cast<Direction>(step);
+}
+
 struct Route {
   // False when the goal cannot be reached.
   bool found = false;
   // True when no route walks fewer cells. False when the search met its
   // bound and the route was built leg by leg: each leg a shortest walk to
-  // the nearest key that opens a door in the way, the last one to the goal.
+  // the next key in the order the flood picked them up, the last one to the
+  // goal.
   bool provenShortest = false;
   // Pressed one after another, each released before the next, starting
   // from the start facing nothing, they leave the player on the goal. Empty

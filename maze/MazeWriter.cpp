@@ -1,12 +1,12 @@
 // Writing a maze file. The new bytes go to a temporary file first and take
-// the old file's place only once they are completely written, so a failure
-// or a crash mid-write never destroys the maze that was on disk.
+// the old file's place only once they are completely written and on the
+// disk, so a failure, a crash or a power cut mid-save never destroys the
+// maze that was there.
 
 #include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <system_error>
 
+#include "maze/DurableFile.h"
 #include "maze/MazeFile.h"
 
 namespace maze {
@@ -22,29 +22,28 @@ void AppendNumberLine(std::string& out, int16_t value) {
   out += kLineEnd;
 }
 
-// The system's word for the last failure, when it left one.
-std::string SystemReason(int error) {
-  return error != 0 ? std::string(" (") + std::strerror(error) + ")" : std::string();
+// What stopped a save, in words an author can act on.
+// `inTheWay` is the name a folder standing in the way would have.
+std::string ReasonFor(const std::error_code& error, const std::filesystem::path& inTheWay) {
+  if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+      error == std::errc::read_only_file_system) {
+    return "the folder cannot be written";
+  }
+  if (error == std::errc::no_space_on_device) return "the disk is full";
+#ifdef EDQUOT
+  if (error.value() == EDQUOT) return "the disk is full";
+#endif
+  if (error == std::errc::is_a_directory) {
+    return "a folder named " + inTheWay.filename().string() + " stands in the way; remove it";
+  }
+  if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
+    return "the folder does not exist";
+  }
+  if (error == std::errc::io_error) return "the disk reported an error";
+  return "the file cannot be written (" + error.message() + ")";
 }
 
 SaveResult Failed(std::string reason) { return {false, std::move(reason)}; }
-
-// Writes and closes the temporary file; an empty text means success.
-std::string WriteTemporary(const std::filesystem::path& temp, const std::string& bytes) {
-  const std::string name = temp.filename().string();
-  errno = 0;
-  std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-  if (!out) return "the temporary file " + name + " cannot be created" + SystemReason(errno);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  const bool written = out.good();
-  const int writeError = errno;
-  out.close();
-  if (!written || out.fail()) {
-    return "the temporary file " + name + " cannot be written" + SystemReason(writeError);
-  }
-  return {};
-}
 
 }  // namespace
 
@@ -76,21 +75,23 @@ SaveResult SaveMaze(const std::filesystem::path& file, const MazeRecord& record)
   const fs::file_status leftover = fs::symlink_status(temp, error);
   if (fs::exists(leftover) && !fs::is_directory(leftover)) fs::remove(temp, error);
 
-  const std::string writeFailure = WriteTemporary(temp, FormatMaze(record));
-  if (!writeFailure.empty()) {
+  // The new bytes reach the disk before they replace the old ones, and the
+  // new name reaches it too: after a crash at any moment the folder holds
+  // the whole old maze or the whole new one.
+  const std::error_code writeError = WriteSynced(temp, FormatMaze(record));
+  if (writeError) {
     if (!fs::is_directory(fs::symlink_status(temp, error))) fs::remove(temp, error);
-    return Failed(writeFailure);
+    return Failed(ReasonFor(writeError, temp));
   }
 
   // The replaced file keeps the permissions the old one had.
   const fs::file_status old = fs::status(file, error);
   if (!error && fs::is_regular_file(old)) fs::permissions(temp, old.permissions(), error);
 
-  fs::rename(temp, file, error);
-  if (error) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return Failed(file.filename().string() + " cannot be replaced (" + error.message() + ")");
+  const std::error_code replaceError = ReplaceSynced(temp, file);
+  if (replaceError) {
+    fs::remove(temp, error);
+    return Failed(ReasonFor(replaceError, file));
   }
   return {true, {}};
 }

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QTimer>
@@ -53,7 +54,7 @@ class FormWidget final : public QWidget {
 
   // A held key repeats its key-down, as the programs expect.
   void keyPressEvent(QKeyEvent* event) override {
-    const int key = VirtualKeyFromQt(event->key());
+    const int key = VirtualKeyFromQt(event->key(), event->nativeScanCode());
     const int shift = ShiftStateFromQt(event->modifiers());
     host_.Deliver([&](WindowEvents& events) { events.Form_KeyDown(key, shift); });
   }
@@ -62,7 +63,7 @@ class FormWidget final : public QWidget {
   // press; the program hears only the real release.
   void keyReleaseEvent(QKeyEvent* event) override {
     if (event->isAutoRepeat()) return;
-    const int key = VirtualKeyFromQt(event->key());
+    const int key = VirtualKeyFromQt(event->key(), event->nativeScanCode());
     const int shift = ShiftStateFromQt(event->modifiers());
     host_.Deliver([&](WindowEvents& events) { events.Form_KeyUp(key, shift); });
   }
@@ -80,6 +81,25 @@ class FormWidget final : public QWidget {
 
  private:
   QtWindowHost& host_;
+};
+
+// A question has no Cancel: only Yes or No answers it. Escape (a second
+// press, or a held key's repeat) and a close request from the title bar
+// would otherwise answer No for the author.
+class QuestionBox final : public QMessageBox {
+ public:
+  QuestionBox(const QString& title, const QString& text, QWidget* parent)
+      : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Cancel)) {
+      event->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
 // Receives the wake-ups posted from the sound device's thread.
@@ -143,8 +163,7 @@ void QtWindowHost::ShowMessage(const std::string& text, const std::string& title
 }
 
 bool QtWindowHost::AskYesNo(const std::string& text, const std::string& title) {
-  QMessageBox box(QMessageBox::NoIcon, ToQt(TitleOrName(title)), ToQt(text),
-                  QMessageBox::Yes | QMessageBox::No, window_.get());
+  QuestionBox box(ToQt(TitleOrName(title)), ToQt(text), window_.get());
   const bool yes = box.exec() == QMessageBox::Yes;
   Reactivate();
   return yes;

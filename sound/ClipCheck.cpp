@@ -1,8 +1,6 @@
 #include "sound/ClipCheck.h"
 
-#include <iostream>
-
-#include "maze/MazeFolder.h"
+#include "sound/FileExists.h"
 
 namespace sound {
 
@@ -10,14 +8,15 @@ std::vector<std::string> MissingClips(const std::filesystem::path& folder,
                                       std::span<const std::string> names) {
   std::vector<std::string> missing;
   for (const std::string& name : names) {
-    if (!maze::FileExists(folder / name)) missing.push_back(name);
+    if (!FileExists(folder / name)) missing.push_back(name);
   }
   return missing;
 }
 
 std::string MissingClipsMessage(const std::vector<std::string>& missing) {
-  std::string text = missing.size() == 1 ? "This sound file is missing from the program folder: "
-                                         : "These sound files are missing from the program folder: ";
+  std::string text = missing.size() == 1
+                         ? "This sound file is missing from the program folder: "
+                         : "These sound files are missing from the program folder: ";
   for (size_t i = 0; i < missing.size(); ++i) {
     if (i > 0) text += ", ";
     text += missing[i];
@@ -25,28 +24,6 @@ std::string MissingClipsMessage(const std::vector<std::string>& missing) {
   text += missing.size() == 1 ? ". The program cannot run without it and will now close."
                               : ". The program cannot run without them and will now close.";
   return text;
-}
-
-}  // namespace sound
-
-namespace sound {
-
-void StartUpOrEnd(ClipPlayback& clips, platform::WindowHost& host,
-                  std::span<const std::string> clipNames, const std::string& programName) {
-  std::string reason;
-  if (!clips.StartUp(reason)) {
-    std::cerr << programName << ": cannot open the sound device: " << reason << "\n";
-    host.ShowMessage(kNoSoundMessage, "");
-    host.EndProgram(1);
-  }
-  host.ShowWindow();
-  std::vector<std::string> missing = MissingClips(clips.Folder(), clipNames);
-  if (!missing.empty()) {
-    std::cerr << programName << ": " << MissingClipsMessage(missing) << "\n";
-    host.ShowMessage(MissingClipsMessage(missing), programName);
-    host.EndProgram(1);
-  }
-  clips.PreloadClips(clipNames);
 }
 
 }  // namespace sound

@@ -5,8 +5,6 @@
 namespace sound {
 namespace {
 
-inline constexpr char kPlayBreakableSound[] = "play breakable sound";
-
 // Stands in for a clip whose file could not be read.
 class EndedClip final : public Clip {
  public:
@@ -23,19 +21,7 @@ ClipPlayback::ClipPlayback(SoundDevice& device, platform::WindowHost& host,
                            std::filesystem::path folder)
     : device_(device), host_(host), folder_(std::move(folder)) {}
 
-bool ClipPlayback::StartUp(std::string& reason) {
-  if (!device_.Open(reason)) return false;
-  format_.formatTag = 1;
-  format_.channels = 1;
-  format_.samplesPerSecond = 22050;
-  format_.bitsPerSample = 16;
-  format_.blockAlign = format_.bitsPerSample / 8;
-  format_.averageBytesPerSecond = format_.blockAlign * format_.samplesPerSecond;
-  format_.extraSize = 0;
-  description_.flags = kClipFlags;
-  description_.bufferBytes = format_.averageBytesPerSecond;
-  return true;
-}
+bool ClipPlayback::StartUp(std::string& reason) { return device_.Open(reason); }
 
 std::unique_ptr<Clip> ClipPlayback::CreateClip(const std::string& name, ClipSlot slot,
                                                bool& created) {
@@ -84,7 +70,7 @@ bool ClipPlayback::PlayClip(const std::string& name) {
 
 void ClipPlayback::PlayClipInterruptible(const std::string& name, std::string& formMode,
                                          bool& interruptFlag) {
-  formMode = kPlayBreakableSound;
+  formMode = kModePlayBreakableSound;
   currentClip_.reset();
   bool created = false;
   currentClip_ = CreateClip(name, ClipSlot::Current, created);

@@ -9,36 +9,29 @@
 #include <string>
 
 #include "platform/WindowHost.h"
+#include "sound/ClipNames.h"
 #include "sound/SoundDevice.h"
 
 namespace sound {
 
-// The nominal format of every clip: 16-bit mono PCM at 22050 Hz.
-struct ClipFormat {
-  uint16_t formatTag = 0;
-  uint16_t channels = 0;
-  uint32_t samplesPerSecond = 0;
-  uint32_t averageBytesPerSecond = 0;
-  uint16_t blockAlign = 0;
-  uint16_t bitsPerSample = 0;
-  uint16_t extraSize = 0;
-};
+// The mode an interruptible play puts the window in while it waits.
+inline constexpr char kModePlayBreakableSound[] = "play breakable sound";
 
-// The one description every clip is created with: a static buffer with
-// frequency, pan and volume control, one second long.
-struct ClipDescription {
-  uint32_t flags = 0;
-  uint32_t bufferBytes = 0;
-};
-
-inline constexpr uint32_t kClipFlags = 0xE2;
-inline constexpr char kStepClipName[] = "step.wav";
+// The step sound leans with the column: (x - 50) * 20, -980 at column 1, 0
+// at column 50, +1000 at column 100.
+inline constexpr int kCentreColumn = 50;
+inline constexpr int32_t kStepPanPerColumn = 20;
+constexpr int32_t StepPan(int column) { return (column - kCentreColumn) * kStepPanPerColumn; }
+// The column a step pan was made for.
+constexpr int StepColumn(int32_t pan) {
+  return static_cast<int>(pan / kStepPanPerColumn) + kCentreColumn;
+}
 
 class ClipPlayback {
  public:
   ClipPlayback(SoundDevice& device, platform::WindowHost& host, std::filesystem::path folder);
 
-  // Opens the device and fills the format and description records.
+  // Opens the device; false with the reason when it cannot be opened.
   bool StartUp(std::string& reason);
   // Loads the step sound into StepClip; the game also loads a silent copy
   // into AnnouncementClip.
@@ -65,8 +58,6 @@ class ClipPlayback {
 
   bool CurrentPlaying() const;
   const std::filesystem::path& Folder() const { return folder_; }
-  const ClipFormat& Format() const { return format_; }
-  const ClipDescription& Description() const { return description_; }
 
  private:
   // A clip that cannot be created is reported and stands in as one that has
@@ -76,8 +67,6 @@ class ClipPlayback {
   SoundDevice& device_;
   platform::WindowHost& host_;
   std::filesystem::path folder_;
-  ClipFormat format_;
-  ClipDescription description_;
   std::unique_ptr<Clip> currentClip_;
   std::unique_ptr<Clip> stepClip_;
   std::unique_ptr<Clip> announcementClip_;

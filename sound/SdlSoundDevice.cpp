@@ -37,9 +37,6 @@ namespace {
 
 constexpr int kOutputFrequency = 44100;
 constexpr int kOutputChannels = 2;
-// 512 frames at 44.1 kHz is 11.6 ms: a step starts promptly after its key,
-// with room enough that a busy machine does not break up the sound.
-constexpr int kBufferFrames = 512;
 // The programs name a few dozen clips; a folder with far more starts over.
 constexpr size_t kMaxDecodedClips = 128;
 
@@ -182,8 +179,10 @@ std::shared_ptr<Mix_Chunk> DecodedSamples(MixerState& state, const std::filesyst
 
 }  // namespace
 
-SdlSoundDevice::SdlSoundDevice()
-    : state_(std::make_shared<MixerState>()), frequency_(kOutputFrequency) {}
+SdlSoundDevice::SdlSoundDevice(int bufferFrames)
+    : state_(std::make_shared<MixerState>()),
+      bufferFrames_(bufferFrames),
+      frequency_(kOutputFrequency) {}
 
 SdlSoundDevice::~SdlSoundDevice() { Close(); }
 
@@ -198,7 +197,7 @@ bool SdlSoundDevice::Open(std::string& reason) {
     reason = std::string("cannot start the audio system: ") + SDL_GetError();
     return false;
   }
-  if (Mix_OpenAudio(kOutputFrequency, AUDIO_S16SYS, kOutputChannels, kBufferFrames) != 0) {
+  if (Mix_OpenAudio(kOutputFrequency, AUDIO_S16SYS, kOutputChannels, bufferFrames_) != 0) {
     reason = std::string("cannot open the audio output: ") + Mix_GetError();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
@@ -283,7 +282,7 @@ void SdlSoundDevice::Close() {
   state_->open = false;
 }
 
-int SdlSoundDevice::BufferFrames() const { return kBufferFrames; }
+int SdlSoundDevice::BufferFrames() const { return bufferFrames_; }
 
 int SdlSoundDevice::Frequency() const { return frequency_; }
 

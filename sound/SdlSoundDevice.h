@@ -22,7 +22,12 @@ struct MixerState;
 
 class SdlSoundDevice final : public SoundDevice {
  public:
-  SdlSoundDevice();
+  // 512 frames at 44.1 kHz is 11.6 ms: a step starts promptly after its key,
+  // with room enough that a busy machine does not break up the sound.
+  static constexpr int kBufferFrames = 512;
+
+  // Another buffer size is for measuring only: the programs use the one above.
+  explicit SdlSoundDevice(int bufferFrames = kBufferFrames);
   ~SdlSoundDevice() override;
   SdlSoundDevice(const SdlSoundDevice&) = delete;
   SdlSoundDevice& operator=(const SdlSoundDevice&) = delete;
@@ -47,6 +52,7 @@ class SdlSoundDevice final : public SoundDevice {
 
   std::shared_ptr<MixerState> state_;
   std::function<void()> listener_;
+  int bufferFrames_;
   int frequency_;
   // The beep's samples, in the output format; its chunk points into them.
   std::vector<int16_t> beepSamples_;

@@ -43,8 +43,9 @@ class SoundDevice {
   // be read as a WAV clip.
   virtual std::unique_ptr<Clip> CreateClip(const std::filesystem::path& wav, ClipSlot slot) = 0;
   // Reads and converts a clip file ahead of its first play, so that play
-  // starts at once. Optional: a device may create every clip afresh.
-  virtual void Preload(const std::filesystem::path& /*wav*/) {}
+  // starts at once. Every device, and every wrapper of one, passes it on:
+  // the start-up is timed with it.
+  virtual void Preload(const std::filesystem::path& wav) = 0;
   // A short generated tone on its own channel: the edge beep.
   virtual void PlayBeep() = 0;
   // Called whenever a clip ends, possibly from the audio thread: the

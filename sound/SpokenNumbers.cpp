@@ -1,14 +1,12 @@
 #include "sound/SpokenNumbers.h"
 
+#include "sound/ClipNames.h"
+
 namespace sound {
 namespace {
 
-inline constexpr char kWav[] = ".wav";
-inline constexpr char kHundred[] = "hundred.wav";
-inline constexpr char kThousand[] = "thousand.wav";
-inline constexpr char kMillion[] = "million.wav";
-inline constexpr char kZero[] = "0.wav";
-inline constexpr char kSayPoints[] = "say points.wav";
+// The clip of one digit.
+std::string DigitClip(char digit) { return std::string(1, digit) + kWavSuffix; }
 
 }  // namespace
 
@@ -27,18 +25,18 @@ char SpokenNumbers::PeekDigit(size_t index) const {
 
 void SpokenNumbers::SpeakUnits() {
   char digit = TakeDigit();
-  if (digit != '0') Queue(std::string(1, digit) + kWav);
+  if (digit != '0') Queue(DigitClip(digit));
 }
 
 void SpokenNumbers::SpeakTens() {
   char tens = TakeDigit();
   char units = PeekDigit();
   if (tens == '1') {
-    Queue(std::string("1") + units + kWav);
+    Queue(std::string("1") + units + kWavSuffix);
     TakeDigit();
     return;
   }
-  if (tens != '0') Queue(std::string(1, tens) + "0" + kWav);
+  if (tens != '0') Queue(std::string(1, tens) + "0" + kWavSuffix);
   SpeakUnits();
 }
 
@@ -47,7 +45,7 @@ void SpokenNumbers::SpeakHundreds() {
     TakeDigit();
   } else {
     SpeakUnits();
-    Queue(kHundred);
+    Queue(kHundredClip);
   }
   SpeakTens();
 }
@@ -57,7 +55,7 @@ void SpokenNumbers::SpeakThousands() {
     TakeDigit();
   } else {
     SpeakUnits();
-    Queue(kThousand);
+    Queue(kThousandClip);
   }
   SpeakHundreds();
 }
@@ -68,7 +66,7 @@ void SpokenNumbers::SpeakTenThousands() {
     TakeDigit();
   } else {
     SpeakTens();
-    Queue(kThousand);
+    Queue(kThousandClip);
   }
   SpeakHundreds();
 }
@@ -80,7 +78,7 @@ void SpokenNumbers::SpeakHundredThousands() {
     TakeDigit();
   } else {
     SpeakHundreds();
-    Queue(kThousand);
+    Queue(kThousandClip);
   }
   SpeakHundreds();
 }
@@ -90,7 +88,7 @@ void SpokenNumbers::SpeakMillions() {
     TakeDigit();
   } else {
     SpeakUnits();
-    Queue(kMillion);
+    Queue(kMillionClip);
   }
   SpeakHundredThousands();
 }
@@ -101,23 +99,38 @@ void SpokenNumbers::SpeakNumber(bool asDigits) {
   if (NumberValue < 0) return;
   NumberText = std::to_string(NumberValue);
   if (NumberText == "0") {
-    Queue(kZero);
-    Queue(kSayPoints);
+    Queue(kZeroClip);
+    Queue(kSayPointsClip);
     return;
   }
   if (asDigits) {
-    for (char digit : NumberText) Queue(std::string(1, digit) + kWav);
+    for (char digit : NumberText) Queue(DigitClip(digit));
     return;
   }
   switch (NumberText.size()) {
-    case 1: SpeakUnits(); break;
-    case 2: SpeakTens(); break;
-    case 3: SpeakHundreds(); break;
-    case 4: SpeakThousands(); break;
-    case 5: SpeakTenThousands(); break;
-    case 6: SpeakHundredThousands(); break;
-    case 7: SpeakMillions(); break;
-    default: break;  // eight or more digits are not spoken
+    case 1:
+      SpeakUnits();
+      break;
+    case 2:
+      SpeakTens();
+      break;
+    case 3:
+      SpeakHundreds();
+      break;
+    case 4:
+      SpeakThousands();
+      break;
+    case 5:
+      SpeakTenThousands();
+      break;
+    case 6:
+      SpeakHundredThousands();
+      break;
+    case 7:
+      SpeakMillions();
+      break;
+    default:
+      break;  // eight or more digits are not spoken
   }
 }
 

@@ -10,29 +10,24 @@
 #include <algorithm>
 #include <vector>
 
+#include "maze/CellIndex.h"
 #include "maze/MazeSearch.h"
 #include "tools/Random.h"
 
 namespace tools {
 namespace {
 
-constexpr int kN = maze::kGridSize;
-constexpr int kCells = kN * kN;
-
-int IndexOf(int x, int y) { return (y - 1) * kN + (x - 1); }
-maze::GridPosition PositionOf(int index) {
-  return {static_cast<int16_t>(index % kN + 1), static_cast<int16_t>(index / kN + 1)};
-}
+constexpr int kCells = maze::kCellCount;
+using maze::IndexOf;
+using maze::PositionOf;
 
 // The neighbours of a cell on the grid, left, right, up, down.
 std::vector<int> Neighbours(int index) {
   std::vector<int> result;
-  const int x = index % kN;
-  const int y = index / kN;
-  if (x > 0) result.push_back(index - 1);
-  if (x < kN - 1) result.push_back(index + 1);
-  if (y > 0) result.push_back(index - kN);
-  if (y < kN - 1) result.push_back(index + kN);
+  for (const maze::Direction way : maze::kDirections) {
+    const int next = maze::Neighbour(index, way);
+    if (next >= 0) result.push_back(next);
+  }
   return result;
 }
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real editor on a virtual display, as an author uses it: a maze number
 # typed into the prompt, a close request refused for want of a start, a
-# small maze built from the keyboard (a wall row, a door, its key, a start,
-# a goal and a wall), then saved with Esc, Yes, No and checked byte by byte.
+# small maze built from the keyboard (a wall row, a door, its key, a start
+# and a goal typed on a Russian layout, a wall), then saved with Esc, Yes, No
+# and checked byte by byte. The save question ignores Escape and a close
+# request.
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 folder=$(e2e_program_folder)
@@ -30,13 +32,23 @@ e2e_wait_active "Location: 5, 2 - Loomsel"
 e2e_keys Up Left Left k
 answer 7 Return
 e2e_wait_active "Location: 3, 1 - Loomsel"
-e2e_keys Left Left s
+# The keys of S and W on a Russian layout set the start and the goal.
+setxkbmap -layout ru || e2e_fail "cannot give the display a Russian layout"
+e2e_keys Left Left Cyrillic_yeru
 sleep 0.5
-e2e_keys Right Right Right Right Down Down w
+e2e_keys Right Right Right Right Down Down Cyrillic_tse
 sleep 0.5
+setxkbmap -layout us
 e2e_keys Right space
 e2e_wait_active "Location: 6, 3 - Loomsel"
 e2e_keys Escape
+sleep 0.5
+e2e_wait_active Loomsel
+question=$(xdotool getactivewindow)
+e2e_keys Escape Escape
+wmctrl -i -c "$question"
+sleep 0.5
+[ "$(xdotool getactivewindow)" = "$question" ] || e2e_fail "Escape or a close request answered the question"
 answer "" y
 answer "" n
 e2e_wait_status "$E2E_PID"

@@ -7,6 +7,7 @@
 #include "game/GameTexts.h"
 #include "game/frmMain.h"
 #include "sound/ClipCheck.h"
+#include "sound/StartUp.h"
 #include "tests/support/Story.h"
 
 namespace {
@@ -180,6 +181,15 @@ TEST(GameReadouts, SpaceTellsWhereThePlayerStandsAndWTheGoal) {
     EXPECT_EQ(word.end, end) << word.name << " at " << word.at;
     previousEnd = word.end;
   }
+}
+
+TEST(GameReadouts, AGoalOffTheGridIsPlayedAndToldAsTheFileHoldsIt) {
+  Game s;
+  s.Save(1, Field(3, 3, 150, 0));
+  s.Keys("Enter");
+  const int64_t goal = s.Keys("W");
+  EXPECT_EQ(s.Run(), std::nullopt);
+  EXPECT_EQ(s.HeardSince(goal, sound::ClipSlot::Announcement), "1, hundred, 50");
 }
 
 TEST(GameMazeFiles, AMazeItCannotPlayEndsTheGameWithItsMessage) {

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <functional>
+
 #include "maze/MazeFile.h"
 #include "maze/MazeFolder.h"
+#include "sound/FileExists.h"
 #include "tests/support/Fakes.h"
 
 namespace {
@@ -102,8 +106,30 @@ TEST(MazeSaving, ReplacesTheFileWholeOrLeavesItAsItWas) {
   std::filesystem::create_directory(maze::SavingPath(file));
   const maze::SaveResult failed = maze::SaveMaze(file, record);
   EXPECT_FALSE(failed.ok);
-  EXPECT_NE(failed.reason, "");
+  EXPECT_EQ(failed.reason, "a folder named .1.maz.saving stands in the way; remove it");
   EXPECT_EQ(fake::ReadFile(file), old);
+  EXPECT_EQ(maze::SaveMaze(folder / "gone" / "1.maz", record).reason, "the folder does not exist");
+}
+
+// On a small file system of its own, which takes root to mount.
+TEST(MazeSaving, SaysWhenTheDiskIsFullOrTheFolderCannotBeWritten) {
+  fake::TempFolder folder;
+  const std::string where = "'" + folder.Path().string() + "' 2>/dev/null";
+  auto run = [](const std::string& command) { return std::system(command.c_str()) == 0; };
+  if (!run("mount -t tmpfs -o size=256k tarnwick-small " + where)) {
+    GTEST_SKIP() << "cannot mount a small file system here";
+  }
+  struct Unmount {
+    std::function<void()> unmount;
+    ~Unmount() { unmount(); }
+  } unmount{[&] { run("umount " + where); }};
+  const maze::MazeRecord record = maze::NewMazeRecord();
+  fake::WriteFile(folder / "filler", std::string(300 * 1024, 'x'));
+  EXPECT_EQ(maze::SaveMaze(folder / "1.maz", record).reason, "the disk is full");
+  std::filesystem::remove(folder / "filler");
+  ASSERT_TRUE(run("mount -o remount,ro " + where));
+  EXPECT_EQ(maze::SaveMaze(folder / "1.maz", record).reason, "the folder cannot be written");
+  EXPECT_TRUE(run("mount -o remount,rw " + where));
 }
 
 TEST(MazeFolder, CountsOrdinaryVisibleMazFilesOnly) {
@@ -114,9 +140,9 @@ TEST(MazeFolder, CountsOrdinaryVisibleMazFilesOnly) {
   std::filesystem::create_directory(folder / "6.maz");
   EXPECT_EQ(maze::CountMazeFiles(folder.Path()), 2);
   EXPECT_EQ(maze::CountMazeFiles(folder / "missing"), 0);
-  EXPECT_TRUE(maze::FileExists(folder / "1.maz"));
+  EXPECT_TRUE(sound::FileExists(folder / "1.maz"));
   for (const char* name : {".3.maz", "6.maz", "7.maz"})
-    EXPECT_FALSE(maze::FileExists(folder / name));
+    EXPECT_FALSE(sound::FileExists(folder / name));
 }
 
 }  // namespace

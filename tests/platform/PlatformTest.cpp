@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
@@ -12,9 +13,9 @@
 #include <mutex>
 #include <thread>
 
+#include "app/RunProgram.h"
 #include "platform/KeyMap.h"
 #include "platform/QtWindowHost.h"
-#include "platform/RunProgram.h"
 #include "sound/SdlSoundDevice.h"
 #include "tests/support/Fakes.h"
 
@@ -47,21 +48,38 @@ struct Recorder : platform::WindowEvents {
 };
 
 TEST(KeyMap, GivesEachKeyItsCodeAndEachModifierItsBit) {
-  const std::pair<int, int> keys[] = {{Qt::Key_Left, vk::kLeft},
-                                      {Qt::Key_Up, vk::kUp},
-                                      {Qt::Key_Right, vk::kRight},
-                                      {Qt::Key_Down, vk::kDown},
-                                      {Qt::Key_Return, vk::kEnter},
-                                      {Qt::Key_Enter, vk::kEnter},
-                                      {Qt::Key_Escape, vk::kEscape},
-                                      {Qt::Key_Space, vk::kSpace},
-                                      {Qt::Key_Home, vk::kHome},
-                                      {Qt::Key_End, vk::kEnd},
-                                      {Qt::Key_Delete, vk::kDelete},
-                                      {Qt::Key_S, 'S'},
-                                      {Qt::Key_7, '7'},
-                                      {Qt::Key_F1, 0}};
-  for (const auto& [qt, code] : keys) EXPECT_EQ(platform::VirtualKeyFromQt(qt), code) << qt;
+  struct Case {
+    int qtKey;
+    unsigned scanCode;  // the key's own code on X11
+    int code;
+  };
+  const Case keys[] = {{Qt::Key_Left, 0, vk::kLeft},
+                       {Qt::Key_Up, 0, vk::kUp},
+                       {Qt::Key_Right, 0, vk::kRight},
+                       {Qt::Key_Down, 0, vk::kDown},
+                       {Qt::Key_Return, 0, vk::kEnter},
+                       {Qt::Key_Enter, 0, vk::kEnter},
+                       {Qt::Key_Escape, 0, vk::kEscape},
+                       {Qt::Key_Space, 0, vk::kSpace},
+                       {Qt::Key_Home, 0, vk::kHome},
+                       {Qt::Key_End, 0, vk::kEnd},
+                       {Qt::Key_Delete, 0, vk::kDelete},
+                       {Qt::Key_S, 39, 'S'},
+                       {Qt::Key_7, 16, '7'},
+                       {Qt::Key_F1, 67, 0},
+                       // A letter is the key's on a non-Latin layout, the character's on a
+                       // Latin one, wherever its key sits.
+                       {0x42B, 39, 'S'},
+                       {0x426, 25, 'W'},
+                       {0x3A3, 39, 'S'},
+                       {0x5D3, 39, 'S'},
+                       {'A', 24, 'A'},
+                       {'Z', 29, 'Z'},
+                       {0xD6, 47, 0},
+                       {0x401, 49, 0}};
+  for (const Case& c : keys) {
+    EXPECT_EQ(platform::VirtualKeyFromQt(c.qtKey, c.scanCode), c.code) << std::hex << c.qtKey;
+  }
   EXPECT_EQ(platform::ShiftStateFromQt(Qt::ShiftModifier), platform::kShiftMask);
   EXPECT_EQ(platform::ShiftStateFromQt(Qt::ControlModifier), platform::kCtrlMask);
   EXPECT_EQ(platform::ShiftStateFromQt(Qt::AltModifier | Qt::ControlModifier),
@@ -82,7 +100,56 @@ TEST(QtWindowHost, HandsKeysOnHearsOnlyTheRealReleaseAndShowsTheCaption) {
     QCoreApplication::sendEvent(&host.Window(), &press);
     QCoreApplication::sendEvent(&host.Window(), &release);
   }
-  EXPECT_EQ(form.log, "down 39 2, down 39 2, down 39 2, up 39, ");
+  // Ctrl and the key of S on a Cyrillic layout.
+  QKeyEvent cyrillic(QEvent::KeyPress, 0x42B, Qt::ControlModifier, 39, 0, 0, QString(QChar(0x44B)));
+  QCoreApplication::sendEvent(&host.Window(), &cyrillic);
+  EXPECT_EQ(form.log, "down 39 2, down 39 2, down 39 2, up 39, down 83 2, ");
+}
+
+// Acts on the next modal dialog once it is up.
+void OnNextDialog(std::function<void(QWidget&)> act) {
+  auto* poll = new QTimer(QCoreApplication::instance());
+  QObject::connect(poll, &QTimer::timeout, [poll, act] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) return;
+    poll->stop();
+    poll->deleteLater();
+    act(*dialog);
+  });
+  poll->start(5);
+}
+
+TEST(QtWindowHost, OnlyYesOrNoAnswersAQuestionWhileEscapeDismissesAMessage) {
+  App();
+  platform::QtWindowHost host("Loomsel");
+  Recorder form;
+  host.Attach(form);
+  host.ShowWindow();
+  auto press = [](QWidget& dialog, int key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &event);
+  };
+  for (const auto& [key, answer] : {std::pair{Qt::Key_Y, true}, std::pair{Qt::Key_N, false}}) {
+    bool stayedOpen = false;
+    OnNextDialog([&](QWidget& dialog) {
+      press(dialog, Qt::Key_Escape);
+      press(dialog, Qt::Key_Escape);
+      dialog.close();
+      QCoreApplication::processEvents();
+      stayedOpen = dialog.isVisible() && QApplication::activeModalWidget() == &dialog;
+      press(dialog, key);
+    });
+    EXPECT_EQ(host.AskYesNo("Save changes to maze?", ""), answer);
+    EXPECT_TRUE(stayedOpen) << "Escape or a close request answered the question";
+  }
+  bool dismissed = false;
+  OnNextDialog([&](QWidget& dialog) {
+    press(dialog, Qt::Key_Escape);
+    dismissed = !dialog.isVisible();
+    if (!dismissed) static_cast<QDialog&>(dialog).accept();
+  });
+  host.ShowMessage("You did not set a starting position.", "");
+  EXPECT_TRUE(dismissed);
 }
 
 TEST(QtWindowHostDeathTest, ACloseRequestEndsTheProgramUnlessTheFormKeepsItOpen) {
@@ -169,7 +236,7 @@ TEST(RunProgramDeathTest, AClipsEndWakesTheProgramsWait) {
     static int argc = 1;
     static char name[] = "platform_tests";
     static char* argv[] = {name, nullptr};
-    platform::RunProgram(
+    app::RunProgram(
         argc, argv, "Loomsel",
         [](platform::WindowHost& host, sound::SoundDevice& sound, const std::filesystem::path&) {
           std::string reason;

@@ -3,7 +3,8 @@
 # in turn) at random moments, again and again. After every kill the maze
 # file must be exactly the old maze or exactly the new one, and nothing but
 # the one temporary file of an interrupted save may lie beside it; the next
-# save removes that too.
+# save removes that too. First, strace checks that a save syncs its file
+# before the rename and the folder after it.
 #
 # Usage: save_kill_test.sh <maze_save_loop> [kills]
 set -euo pipefail
@@ -22,6 +23,33 @@ fail() {
 
 "$helper" "$dir" references
 "$helper" "$dir" once
+
+# A power cut is survived only if the new bytes reach the disk before the
+# rename, and the rename before the save reports success: the system calls of
+# one save, in order, as strace sees them.
+if strace -o /dev/null true 2>/dev/null; then
+  strace -o "$dir/trace" -e trace=openat,write,fsync,fdatasync,close,rename,renameat,renameat2 \
+    "$helper" "$dir" once
+  # One word a call: the call's name and what it worked on.
+  order=$(awk '
+    function call() { return substr($0, 1, index($0, "(") - 1) }
+    function on(fd) {
+      return fd != "" && (index($0, "(" fd ",") || index($0, "(" fd ")")) &&
+             substr($0, length(call()) + 2, length(fd)) == fd
+    }
+    /\.1\.maz\.saving", O_WRONLY/ { temp = $NF; print "open-temp"; next }
+    /^rename.*\.1\.maz\.saving/ { renamed = 1; print "rename"; next }
+    renamed && /O_DIRECTORY/ { folder = $NF; print "open-folder"; next }
+    on(temp) { print call() "-temp"; if (call() == "close") temp = "" }
+    on(folder) { print call() "-folder"; if (call() == "close") folder = "" }
+  ' "$dir/trace" | uniq | tr '\n' ' ')
+  rm -f "$dir/trace"
+  echo "save sync: $order"
+  [ "$order" = "open-temp write-temp fsync-temp close-temp rename open-folder fsync-folder close-folder " ] ||
+    fail "a save does not sync its file before the rename and the folder after it"
+else
+  echo "save sync: not checked, strace cannot trace processes here"
+fi
 old=0 new=0 interrupted=0
 for i in $(seq 1 "$kills"); do
   "$helper" "$dir" loop &

@@ -1,4 +1,4 @@
-#include "bench/maze_search/WorstMazes.h"
+#include "bench/WorstMazes.h"
 
 #include <algorithm>
 #include <cstdlib>

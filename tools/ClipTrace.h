@@ -1,13 +1,15 @@
 #pragma once
 // A sound device that tells what is heard: every clip start is written as a
 // line ("go", "step at column 3", "7"), then passed on to the real device.
-// The headless demonstration prints these lines as the game plays.
+// The headless demonstration and the key storm read these lines as the game
+// plays; the desktop wiring puts it in front of the device when
+// TARNWICK_TRACE=1.
 
 #include <ostream>
 
 #include "sound/SoundDevice.h"
 
-namespace game {
+namespace tools {
 
 class ClipTrace final : public sound::SoundDevice {
  public:
@@ -16,6 +18,7 @@ class ClipTrace final : public sound::SoundDevice {
   bool Open(std::string& reason) override { return device_.Open(reason); }
   std::unique_ptr<sound::Clip> CreateClip(const std::filesystem::path& wav,
                                           sound::ClipSlot slot) override;
+  void Preload(const std::filesystem::path& wav) override { device_.Preload(wav); }
   void PlayBeep() override { device_.PlayBeep(); }
   void SetClipEndListener(std::function<void()> listener) override {
     device_.SetClipEndListener(std::move(listener));
@@ -27,4 +30,4 @@ class ClipTrace final : public sound::SoundDevice {
   std::ostream& out_;
 };
 
-}  // namespace game
+}  // namespace tools

@@ -1,8 +1,8 @@
-#include "game/ClipTrace.h"
+#include "tools/ClipTrace.h"
 
-#include "game/frmMain.h"
+#include "sound/ClipPlayback.h"
 
-namespace game {
+namespace tools {
 namespace {
 
 class TracedClip final : public sound::Clip {
@@ -15,7 +15,7 @@ class TracedClip final : public sound::Clip {
   void Play() override {
     if (slot_ == sound::ClipSlot::Step) {
       // The step is panned by the player's column.
-      out_ << "step at column " << pan_ / kStepPanFactor + kCentreColumn << std::endl;
+      out_ << "step at column " << sound::StepColumn(pan_) << std::endl;
     } else {
       out_ << name_ << std::endl;
     }
@@ -45,4 +45,4 @@ std::unique_ptr<sound::Clip> ClipTrace::CreateClip(const std::filesystem::path& 
   return std::make_unique<TracedClip>(std::move(clip), wav.stem().string(), slot, out_);
 }
 
-}  // namespace game
+}  // namespace tools

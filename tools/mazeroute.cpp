@@ -1,27 +1,21 @@
 // Prints the key presses that walk a maze file from its start to its goal,
 // one key name a line as xdotool names them: Left, Right, Up, Down, Return.
 // The headless demonstration feeds them to the game.
+#include <cctype>
 #include <iostream>
+#include <string>
 
 #include "maze/MazeFile.h"
 #include "maze/MazeSearch.h"
+#include "tools/RouteText.h"
 
 namespace {
 
-const char* KeyName(maze::RouteStep step) {
-  switch (step) {
-    case maze::RouteStep::Left:
-      return "Left";
-    case maze::RouteStep::Right:
-      return "Right";
-    case maze::RouteStep::Up:
-      return "Up";
-    case maze::RouteStep::Down:
-      return "Down";
-    case maze::RouteStep::OpenDoor:
-      return "Return";
-  }
-  return "";
+std::string KeyName(maze::RouteStep step) {
+  if (step == maze::RouteStep::OpenDoor) return "Return";
+  std::string word = tools::StepWord(step);
+  word.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(word.front())));
+  return word;
 }
 
 }  // namespace
