@@ -129,6 +129,8 @@ TEST(GameWalking, AHeldArrowStepsOnceAndTheWinPlaysOutBeforeTheMenu) {
   s.Keys("Right Right");
   s.Run();
   EXPECT_EQ(s.HeardSince(hold), "step -960, step -940, step -920, winMaze, chooseMaze, 1");
+  EXPECT_EQ(s.HeardSince(hold).substr(0, 11) + s.HeardSince(hold + 100), s.HeardSince(hold))
+      << "the auto-repeats stepped";
   const fake::Heard& win = s.sound.heard.at(s.sound.heard.size() - 3);
   EXPECT_EQ(s.sound.heard.at(s.sound.heard.size() - 2).at, win.at + s.kClipMs);
 }
