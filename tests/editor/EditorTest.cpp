@@ -35,6 +35,8 @@ struct KeyCase {
 };
 
 TEST(EditorKeys, EachKeyDoesWhatItsRowSays) {
+  // The caption the author's screen reader reads: column, then row.
+  EXPECT_EQ(LocationCaption(12, 7), "Location: 12, 7 - Loomsel");
   const std::string doorPrompt = editor::kDoorNumberPrompt;
   const KeyCase cases[] = {
       {{}, "Right", {}, "step -960", LocationCaption(2, 1), {}, ' '},
