@@ -8,7 +8,7 @@
 
 #include "bench/Figures.h"
 #include "sound/ClipPlayback.h"
-#include "tests/platform/ToneWav.h"
+#include "tests/support/Fakes.h"
 
 namespace bench {
 namespace {
@@ -35,7 +35,7 @@ void ClipCreation(Report& report, const Settings& settings) {
   StepClipStack step("clips");
   sound::ClipPlayback& clips = step.clips;
   const std::filesystem::path& folder = step.folder.Path();
-  tarnwick_test::WriteToneWav(folder / kSecondClip, 1.0);
+  fake::WriteTone(folder / kSecondClip, 1000);
 
   const std::vector<double> restarts = TimeUs(settings.clipRuns, [&] { clips.RestartStep(0); });
   const std::vector<double> plays = TimeUs(settings.clipRuns, [&] {

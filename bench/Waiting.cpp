@@ -7,7 +7,7 @@
 #include "bench/Figures.h"
 #include "game/GameTexts.h"
 #include "sound/ClipPlayback.h"
-#include "tests/platform/ToneWav.h"
+#include "tests/support/Fakes.h"
 
 namespace bench {
 namespace {
@@ -66,7 +66,7 @@ Figure WaitFigure(const std::string& id, const std::string& name, const CoreUse&
 Summary WaitingClip(Report& report, const Settings& settings) {
   RealStack stack;
   ScratchFolder folder("wait");
-  tarnwick_test::WriteToneWav(folder.Path() / kWaitClip, kWaitMs / 1000.0);
+  fake::WriteTone(folder.Path() / kWaitClip, kWaitMs);
   sound::ClipPlayback clips(stack.device, stack.benchHost, folder.Path());
   std::string reason;
   if (!clips.StartUp(reason)) throw std::runtime_error(reason);

@@ -10,7 +10,7 @@
 set -euo pipefail
 
 helper=${1:?usage: save_kill_test.sh <maze_save_loop> [kills]}
-kills=${2:-200}
+kills=${2:-120}
 seed=${TARNWICK_KILL_SEED:-4711}
 RANDOM=$seed
 dir=$(mktemp -d /tmp/tarnwick-savekill.XXXXXX)
@@ -28,9 +28,8 @@ fail() {
 # rename, and the rename before the save reports success: the system calls of
 # one save, in order, as strace sees them.
 if strace -o /dev/null true 2>/dev/null; then
-  # LeakSanitizer cannot run under ptrace: the sanitizer build traces without it.
-  ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 \
-    strace -o "$dir/trace" -e trace=openat,write,fsync,fdatasync,close,rename,renameat,renameat2 \
+  # The leak checker of the sanitizer builds cannot run under a tracer.
+  ASAN_OPTIONS=detect_leaks=0 strace -o "$dir/trace" -e trace=openat,write,fsync,fdatasync,close,rename,renameat,renameat2 \
     "$helper" "$dir" once
   # One word a call: the call's name and what it worked on.
   order=$(awk '

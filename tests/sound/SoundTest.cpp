@@ -1,0 +1,67 @@
+// The pan law, numbers in words, and the announcement queue's limit.
+
+#include <gtest/gtest.h>
+
+#include "sound/PanLaw.h"
+#include "sound/SpokenNumbers.h"
+#include "tests/support/Fakes.h"
+
+namespace {
+
+TEST(PanLaw, TakesTheFarChannelDownByHundredthsOfADecibel) {
+  struct Case {
+    int32_t pan;
+    int left, right;
+  };
+  for (const Case c : {Case{0, 255, 255}, Case{2000, 26, 255}, Case{-1000, 255, 81},
+                       Case{-10000, 255, 0}, Case{10000, 0, 255}, Case{40000, 0, 255}}) {
+    const sound::ChannelGains gains = sound::PanToGains(c.pan);
+    EXPECT_EQ(gains.left, c.left) << c.pan;
+    EXPECT_EQ(gains.right, c.right) << c.pan;
+  }
+}
+
+struct Speaker {
+  fake::Clock clock;
+  fake::FakeSound device{clock};
+  fake::FakeHost host{clock, device};
+  sound::ClipPlayback clips{device, host, "."};
+  sound::AnnouncementQueue queue{clips};
+  sound::SpokenNumbers numbers{queue};
+
+  std::string Say(int32_t value, bool asDigits = false) {
+    numbers.NumberValue = value;
+    numbers.SpeakNumber(asDigits);
+    std::string words;
+    for (int p = 1; p <= queue.Count(); ++p) words += (p > 1 ? " " : "") + queue.Entry(p);
+    return words;
+  }
+};
+
+TEST(SpokenNumbers, SaysEachNumberInItsWordClips) {
+  const std::pair<int32_t, const char*> cases[] = {
+      {7, "7.wav"},
+      {13, "13.wav"},
+      {45, "40.wav 5.wav"},
+      {105, "1.wav hundred.wav 5.wav"},
+      {1015, "1.wav thousand.wav 15.wav"},
+      {20000, "20.wav thousand.wav"},
+      {123456, "1.wav hundred.wav 20.wav 3.wav thousand.wav 4.wav hundred.wav 50.wav 6.wav"},
+      {1000001, "1.wav million.wav 1.wav"},
+      {0, "0.wav say points.wav"},
+      {12345678, ""},
+      {-5, ""},
+  };
+  Speaker s;
+  for (const auto& [value, words] : cases) EXPECT_EQ(s.Say(value), words) << value;
+  EXPECT_EQ(s.Say(305, true), "3.wav 0.wav 5.wav");
+}
+
+TEST(AnnouncementQueue, HoldsFifteenEntries) {
+  Speaker s;
+  for (int i = 0; i < 15; ++i) EXPECT_TRUE(s.queue.QueueClip("1.wav"));
+  EXPECT_FALSE(s.queue.QueueClip("2.wav"));
+  EXPECT_EQ(s.queue.Count(), 15);
+}
+
+}  // namespace
