@@ -26,6 +26,9 @@ class frmMain final : public platform::WindowEvents {
   // Every close request runs the save flow and is then cancelled: closing
   // the window never ends the editor by itself.
   void Form_Unload(bool& cancel) override;
+  // The maze differs from the one the author last settled: as opened, as
+  // saved, or as left without saving.
+  bool HasUnsavedWork() const override;
 
   // The editor's state, for reading.
   const maze::MazeRecord& Maze() const { return maze_; }
@@ -79,6 +82,8 @@ class frmMain final : public platform::WindowEvents {
   maze::MazeRecord maze_;
   maze::GridPosition editCursor_;
   std::string mazeNumberText_;
+  // The maze file's text as the author last settled it.
+  std::string settledText_;
 };
 
 }  // namespace editor

@@ -28,9 +28,13 @@ void frmMain::FinishEditing() {
     UpdateLocationCaption();
     return;
   }
+  // Saved, or let go: either way nothing is left to lose.
+  settledText_ = maze::FormatMaze(maze_);
   if (!host_.AskYesNo(kAnotherMazeQuestion, kTitle)) host_.EndProgram(0);
   OpenMazeByNumber();
 }
+
+bool frmMain::HasUnsavedWork() const { return maze::FormatMaze(maze_) != settledText_; }
 
 bool frmMain::SaveToFile() {
   const std::filesystem::path file = MazeFilePath();

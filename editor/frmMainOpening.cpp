@@ -16,7 +16,8 @@ frmMain::frmMain(platform::WindowHost& host, sound::SoundDevice& device,
     : host_(host),
       clips_(device, host, programFolder),
       programFolder_(std::move(programFolder)),
-      maze_(maze::NewMazeRecord()) {}
+      maze_(maze::NewMazeRecord()),
+      settledText_(maze::FormatMaze(maze_)) {}
 
 void frmMain::Form_Load() {
   host_.SetCaption(kProgramName);
@@ -45,6 +46,7 @@ void frmMain::OpenMazeByNumber() {
     }
     break;
   }
+  settledText_ = maze::FormatMaze(maze_);
   editCursor_ = {1, 1};
   UpdateLocationCaption();
   AnnounceCell();

@@ -1,6 +1,7 @@
 #include "maze/DurableFile.h"
 
 #include <cerrno>
+#include <string>
 
 #if (defined(__unix__) || defined(__APPLE__)) && !defined(__EMSCRIPTEN__)
 #define TARNWICK_DURABLE_POSIX 1
@@ -8,6 +9,9 @@
 #include <unistd.h>
 #else
 #include <fstream>
+#endif
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
 #endif
 
 namespace maze {
@@ -66,10 +70,47 @@ std::error_code WriteSynced(const std::filesystem::path& file, std::string_view 
   return written && !out.fail() ? std::error_code() : ErrorOf(error);
 }
 
+#ifdef __EMSCRIPTEN__
+
+// A web page's folder lasts beyond the page only in the browser's storage;
+// the page keeps a renamed file there, and says why it could not.
+EM_ASYNC_JS(int, JsKeepFile, (const char* file), {
+  const folder = Module.webFolder;
+  return folder && folder.keep ? await folder.keep(UTF8ToString(file)) : 0;
+});
+
+// The page's answers, as web/folder.js numbers them.
+class BrowserStorageCategory final : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "browser storage"; }
+  std::string message(int code) const override {
+    switch (code) {
+      case 1:
+        return "the browser's storage for this site is full";
+      case 2:
+        return "this browser keeps no files for the page, as in a private window";
+      default:
+        return "the browser's storage reported an error";
+    }
+  }
+};
+
+std::error_code KeepFile(const std::filesystem::path& file) {
+  static const BrowserStorageCategory category;
+  const int answer = JsKeepFile(file.c_str());
+  return answer == 0 ? std::error_code() : std::error_code(answer, category);
+}
+
+#else
+
+std::error_code KeepFile(const std::filesystem::path&) { return {}; }
+
+#endif
+
 std::error_code ReplaceSynced(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::error_code error;
   std::filesystem::rename(from, to, error);
-  return error;
+  return error ? error : KeepFile(to);
 }
 
 #endif

@@ -14,7 +14,8 @@ namespace maze {
 // and closes it. The error carries the system's code (generic category).
 std::error_code WriteSynced(const std::filesystem::path& file, std::string_view bytes);
 
-// Renames `from` over `to`, then forces the folder's new entry to the disk.
+// Renames `from` over `to`, then forces the folder's new entry to the disk
+// (in a web page: into the browser's storage).
 std::error_code ReplaceSynced(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace maze

@@ -10,7 +10,7 @@ namespace platform {
 namespace {
 
 // The kinds of queued events, as web/host.js numbers them.
-enum EventType { kNone = 0, kKeyDown = 1, kKeyUp = 2, kTick = 3, kWakeUp = 4 };
+enum EventType { kNone = 0, kKeyDown = 1, kKeyUp = 2, kTick = 3, kWakeUp = 4, kPageTask = 5 };
 
 // Calls into the page's glue. None of them re-enters the program.
 EM_JS(void, JsSetCaption, (const char* caption),
@@ -39,10 +39,11 @@ EM_JS(char*, JsDialogField, (), {
   return copy;
 });
 EM_JS(void, JsEnd, (int status), { Module.webHost.end(status); });
+EM_JS(int, JsStarted, (), { return Module.webHost.isStarted() ? 1 : 0; });
+EM_JS(void, JsSetUnsaved, (int unsaved), { Module.webHost.setUnsaved(!!unsaved); });
 
 // The waits: the program is suspended, and resumed by the page's promise.
 EM_ASYNC_JS(void, JsWaitForEvent, (), { await Module.webHost.nextEvent(); });
-EM_ASYNC_JS(void, JsWaitForStart, (), { await Module.webHost.started(); });
 EM_ASYNC_JS(void, JsSuspendForever, (), { await new Promise(function(){}); });
 
 constexpr int kNoAnswer = -1;
@@ -60,6 +61,9 @@ void WebWindowHost::ShowWindow() { JsShowWindow(); }
 void WebWindowHost::StartTimer(int intervalMs) { JsStartTimer(intervalMs); }
 
 void WebWindowHost::DoEvents() {
+  // Every yield tells the page what leaving would lose at this moment, also
+  // while a dialog is open.
+  JsSetUnsaved(events_ != nullptr && events_->HasUnsavedWork() ? 1 : 0);
   if (JsPendingEvents() == 0) JsWaitForEvent();
   // Only the events queued now: a nested handler's own yield may take some
   // of them, and events that arrive meanwhile wait for the next pass.
@@ -67,7 +71,13 @@ void WebWindowHost::DoEvents() {
     int code = 0;
     int shift = 0;
     const int type = JsTakeEvent(&code, &shift);
-    if (type == kNone || events_ == nullptr) return;
+    if (type == kNone) return;
+    // The page's own work runs even before the program's window is loaded.
+    if (type == kPageTask) {
+      if (pageTask_) pageTask_();
+      continue;
+    }
+    if (events_ == nullptr) continue;
     switch (type) {
       case kKeyDown:
         events_->Form_KeyDown(code, shift);
@@ -132,7 +142,11 @@ void WebWindowHost::SetBeep(std::function<void()> beep) { beep_ = std::move(beep
 
 void WebWindowHost::SetOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
 
-void WebWindowHost::WaitForStart() { JsWaitForStart(); }
+void WebWindowHost::SetPageTask(std::function<void()> task) { pageTask_ = std::move(task); }
+
+void WebWindowHost::WaitForStart() {
+  while (JsStarted() == 0) DoEvents();
+}
 
 void WebWindowHost::Run(WindowEvents& events) {
   events_ = &events;

@@ -2,7 +2,8 @@
 // The window host in a web page. The page's listeners (keys, the timer,
 // clip ends, dialog answers) only queue events; the program owns the one
 // event loop, and DoEvents suspends it (Asyncify) while nothing is queued,
-// so a wait costs nothing and the page stays responsive. The page's glue
+// so a wait costs nothing and the page stays responsive. Each time it yields
+// the page learns whether leaving would lose unsaved work. The page's glue
 // lives in web/host.js.
 
 #include <functional>
@@ -31,6 +32,10 @@ class WebWindowHost final : public WindowHost {
   // Run once when the program ends, before the page is told.
   void SetOnEnd(std::function<void()> onEnd);
 
+  // Run when the page queues work that needs the program, such as checking
+  // a maze file the user has added; it runs between events.
+  void SetPageTask(std::function<void()> task);
+
   // Suspends until the player has pressed the page's Start button: browsers
   // start audio only after a gesture.
   void WaitForStart();
@@ -51,6 +56,7 @@ class WebWindowHost final : public WindowHost {
   WindowEvents* events_ = nullptr;
   std::function<void()> beep_;
   std::function<void()> onEnd_;
+  std::function<void()> pageTask_;
 };
 
 }  // namespace platform

@@ -39,6 +39,10 @@ class WindowEvents {
   // A close request (close box, window manager). Setting cancel keeps the
   // window open.
   virtual void Form_Unload(bool& cancel) = 0;
+  // Whether leaving now would lose work the user has not saved. A window can
+  // always be closed through Form_Unload; a web page can be left without it,
+  // so the page asks first while this holds.
+  virtual bool HasUnsavedWork() const { return false; }
 };
 
 // Services the host offers to the program.

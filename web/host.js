@@ -6,6 +6,7 @@ const KEY_DOWN = 1;
 const KEY_UP = 2;
 const TICK = 3;
 const WAKE_UP = 4;
+const PAGE_TASK = 5;
 
 // Physical key codes, so that letters work on every keyboard layout.
 const NAMED_KEYS = {
@@ -23,7 +24,11 @@ function shiftState(event) {
   return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
 }
 
-export function createHost({ area, caption, dialog, ended }) {
+// `ctrlLetters`: the letters the program acts on with Ctrl held, taken from
+// the browser (Ctrl+S is the editor's, not "save page"). `ctrlAliases`: keys
+// that stand in, with Ctrl, for one the browser keeps for itself.
+export function createHost({ programName, area, caption, dialog, ended, ctrlLetters = '',
+  ctrlAliases = {} }) {
   const queue = [];
   let wake = null;
   let tickQueued = false;
@@ -33,8 +38,8 @@ export function createHost({ area, caption, dialog, ended }) {
   let lastMessage = '';
   let lastKeyDownAt = 0;
   let startedAt = 0;
-  let resolveStart;
-  const start = new Promise((resolve) => { resolveStart = resolve; });
+  let started = false;
+  let unsaved = false;
   // Keys pressed while the game had the focus: only their repeats and
   // key-ups are the game's (not those of the key that pressed Start).
   const held = new Set();
@@ -54,12 +59,18 @@ export function createHost({ area, caption, dialog, ended }) {
     }
   }
 
+  function isProgramKey(event, code) {
+    if (code === 0 || event.altKey || event.metaKey) return false;
+    return !event.ctrlKey || ctrlLetters.includes(String.fromCharCode(code));
+  }
+
   area.addEventListener('keydown', (event) => {
-    const code = virtualKey(event.code);
+    const alias = event.ctrlKey ? ctrlAliases[event.code] : undefined;
+    const code = alias ? virtualKey(alias) : virtualKey(event.code);
     const mine = !event.repeat || held.has(event.code);
-    // The browser's own action (scrolling, find as you type) for every key the
-    // game knows; Tab still leaves the playing area.
-    if (code !== 0 && !event.ctrlKey && !event.altKey && !event.metaKey) event.preventDefault();
+    // The browser's own action (scrolling, find as you type, Ctrl+S) for
+    // every key the program knows; Tab still leaves the playing area.
+    if (alias || isProgramKey(event, code)) event.preventDefault();
     if (!mine) return;
     held.add(event.code);
     post({ type: KEY_DOWN, code, shift: shiftState(event), at: event.timeStamp });
@@ -70,6 +81,12 @@ export function createHost({ area, caption, dialog, ended }) {
   });
   // Keys still down when the focus leaves would never see their key-up here.
   area.addEventListener('blur', () => held.clear());
+  // The browser's own question before a page with unsaved work is left.
+  addEventListener('beforeunload', (event) => {
+    if (!unsaved) return;
+    event.preventDefault();
+    event.returnValue = '';
+  });
 
   function closeDialog(chosen) {
     answer = chosen;
@@ -83,9 +100,21 @@ export function createHost({ area, caption, dialog, ended }) {
     event.preventDefault();
     closeDialog(0);
   });
-  dialog.element.addEventListener('cancel', (event) => {
+  // Escape is taken before it becomes the browser's close request, which
+  // the page may not refuse twice in a row; other close requests answer as
+  // Escape does, and a question closed anyway opens again.
+  function escape(event) {
     event.preventDefault();
-    if (dialog.escapeAnswer >= 0) closeDialog(dialog.escapeAnswer);
+    if (dialog.escapeAnswer >= 0 && answer < 0) closeDialog(dialog.escapeAnswer);
+  }
+  dialog.element.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') escape(event);
+  });
+  dialog.element.addEventListener('cancel', escape);
+  dialog.element.addEventListener('close', () => {
+    if (answer >= 0 || !running) return;
+    dialog.element.showModal();
+    dialog.buttons.firstChild.focus();
   });
 
   return {
@@ -114,7 +143,8 @@ export function createHost({ area, caption, dialog, ended }) {
       if (queue.length > 0) return Promise.resolve();
       return new Promise((resolve) => { wake = resolve; });
     },
-    started: () => start,
+    isStarted: () => started,
+    setUnsaved(value) { unsaved = value; },
     openDialog(text, title, buttons, escapeAnswer, withField) {
       answer = -1;
       dialog.escapeAnswer = escapeAnswer;
@@ -143,7 +173,8 @@ export function createHost({ area, caption, dialog, ended }) {
       area.hidden = true;
       // The reason stays readable on the page once its dialog has gone.
       const reason = why || (status !== 0 && lastMessage) || '';
-      ended.text.textContent = reason ? `Tarnwick has ended: ${reason}` : 'Tarnwick has ended.';
+      unsaved = false;
+      ended.text.textContent = reason ? `${programName} has ended: ${reason}` : `${programName} has ended.`;
       ended.element.hidden = false;
       ended.again.focus();
     },
@@ -151,8 +182,12 @@ export function createHost({ area, caption, dialog, ended }) {
     // Called by the page.
     start() {
       startedAt = performance.now();
-      resolveStart();
+      started = true;
+      post({ type: WAKE_UP });
     },
+    // Work of the page's that the program does between its events.
+    postTask: () => post({ type: PAGE_TASK }),
+    isRunning: () => running,
     // A sound has ended: a waiting program looks again.
     wakeUp: () => post({ type: WAKE_UP }),
     lastKeyDownAt: () => lastKeyDownAt,

@@ -6,7 +6,7 @@ import { mkdtempSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'no
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { launch, press, serve, startGame, waitForClip } from './browser.mjs';
+import { accessibleNodes, focusedIn, launch, press, serve, startGame, waitForClip } from './browser.mjs';
 
 const MAZE_FILE_MESSAGE = "Error reading maze file. Please ensure the mazes in the game's folder "
   + 'are in numerical order.';
@@ -20,19 +20,6 @@ function siteWithBrokenMaze() {
   writeFileSync(join(folder, '1.maz'), 'not a maze\r\n');
   return folder;
 }
-
-async function accessibleNodes(page) {
-  const cdp = await page.createCDPSession();
-  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
-  return nodes.filter((node) => !node.ignored).map((node) => ({
-    role: node.role?.value, name: node.name?.value, description: node.description?.value,
-    focused: node.properties?.some((p) => p.name === 'focused' && p.value.value) ?? false,
-  }));
-}
-
-// The element with the keyboard focus (the document itself also counts as
-// focused).
-const focusedIn = (nodes) => nodes.filter((node) => node.focused && node.role !== 'RootWebArea').pop();
 
 test('the playing area and the maze-file failure dialog as a screen reader finds them', async () => {
   const folder = siteWithBrokenMaze();

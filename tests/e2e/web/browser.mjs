@@ -42,17 +42,33 @@ export async function launch() {
   };
 }
 
-// The game's page, started with Enter on its Start button.
-export async function startGame(browser, url) {
+// A program's page (the game's unless named), started with Enter on its
+// Start button; resolves once `ready` (a selector) holds.
+export async function startGame(browser, url, file = 'tarnwick.html', ready = '#area:focus') {
   const page = await browser.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(`${url}tarnwick.html`);
+  await page.goto(`${url}${file}`);
+  await page.bringToFront();
   await page.waitForSelector('#start:focus');
   await page.keyboard.press('Enter');
-  await page.waitForSelector('#area:focus');
+  await page.waitForSelector(ready);
   return { page, errors };
 }
+
+// What a screen reader gets: the browser's accessibility tree.
+export async function accessibleNodes(page) {
+  const cdp = await page.createCDPSession();
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  return nodes.filter((node) => !node.ignored).map((node) => ({
+    role: node.role?.value, name: node.name?.value, description: node.description?.value,
+    focused: node.properties?.some((p) => p.name === 'focused' && p.value.value) ?? false,
+  }));
+}
+
+// The element with the keyboard focus (the document itself also counts as
+// focused).
+export const focusedIn = (nodes) => nodes.filter((node) => node.focused && node.role !== 'RootWebArea').pop();
 
 // The clips started so far, in order.
 export const played = (page) => page.evaluate(() => globalThis.tarnwick.audio.trace.map((t) => ({ ...t })));

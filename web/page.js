@@ -1,0 +1,77 @@
+// The glue of both programs' pages: the window, sound and folder handed to
+// the program (tarnwick.js or loomsel.js, named by the page's body), the
+// maze file controls, then the program itself, which waits for Start.
+import { createAudio } from './audio.js';
+import { createFolder } from './folder.js';
+import { createHost } from './host.js';
+import { createMazeFileControls } from './files.js';
+
+const byId = (id) => document.getElementById(id);
+
+// What each program takes from the browser beyond its plain keys. The editor
+// acts on its letters with Ctrl held too; Ctrl+W closes the tab in a normal
+// window, so Ctrl+G also jumps to the goal.
+const PROGRAMS = {
+  tarnwick: { name: 'Tarnwick', ctrlLetters: '', ctrlAliases: {} },
+  loomsel: { name: 'Loomsel', ctrlLetters: 'CDFIKSW', ctrlAliases: { KeyG: 'KeyW' } },
+};
+const program = document.body.dataset.program;
+const { name: programName, ctrlLetters, ctrlAliases } = PROGRAMS[program];
+
+const host = createHost({
+  programName,
+  ctrlLetters,
+  ctrlAliases,
+  area: byId('area'),
+  caption: byId('caption'),
+  dialog: {
+    element: byId('dialog'),
+    title: byId('dialog-title'),
+    text: byId('dialog-text'),
+    fieldRow: byId('dialog-field-row'),
+    field: byId('dialog-field'),
+    buttons: byId('dialog-buttons'),
+  },
+  ended: { element: byId('ended'), text: byId('ended-text'), again: byId('again') },
+});
+const audio = createAudio({ onEnded: host.wakeUp, lastKeyDownAt: host.lastKeyDownAt });
+const folder = createFolder({ host });
+createMazeFileControls({
+  folder,
+  add: byId('add-mazes'),
+  chooser: byId('maze-chooser'),
+  download: byId('download-maze'),
+  reset: byId('reset-mazes'),
+  status: byId('files-status'),
+});
+
+globalThis.Module = {
+  webHost: host,
+  webAudio: audio,
+  webFolder: folder,
+  onAbort: () => host.end(1, 'it stopped on an unexpected error.'),
+};
+// What the tests and the benchmark read.
+globalThis.tarnwick = { host, audio, folder };
+
+byId('start').addEventListener('click', () => {
+  audio.unlock();
+  byId('welcome').hidden = true;
+  host.start();
+});
+byId('again').addEventListener('click', () => location.reload());
+// Fullscreen lets a page hold the keys the browser keeps, Ctrl+W among them,
+// where the browser offers keyboard lock.
+byId('fullscreen')?.addEventListener('click', async () => {
+  try {
+    await document.documentElement.requestFullscreen();
+    await navigator.keyboard?.lock?.();
+  } catch {
+    // Without either, Ctrl+G still jumps to the goal.
+  }
+  if (!byId('area').hidden) byId('area').focus();
+});
+
+const script = document.createElement('script');
+script.src = `${program}.js`;
+document.body.append(script);
