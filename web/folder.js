@@ -137,19 +137,26 @@ export function createFolder({ host }) {
       fs = fileSystem;
       folder = programFolder;
       fs.mkdirTree(folder);
-      for (const [name, bytes] of await fetchListed('clips.txt')) fs.writeFile(pathOf(name), bytes);
+      const [clips, mazes] = await Promise.all([fetchListed('clips.txt'), this.storedOrSamples()]);
+      for (const [name, bytes] of clips) fs.writeFile(pathOf(name), bytes);
+      mirror(mazes);
+      this.readyAt = performance.now();
+      loaded();
+    },
+
+    // The mazes kept in the browser, the site's samples stored first on the
+    // first visit; without storage, the samples alone.
+    async storedOrSamples() {
       database = await openDatabase();
-      let mazes = null;
       try {
         if (database && !(await settled(database.transaction(MAZES).objectStore(MAZES).get(SEEDED)))) {
           await storeAll(await fetchListed('mazes.txt'), { clearFirst: false });
         }
-        if (database) mazes = await storedMazes();
+        if (database) return await storedMazes();
       } catch {
         database = null;
       }
-      mirror(mazes || await fetchListed('mazes.txt'));
-      loaded();
+      return fetchListed('mazes.txt');
     },
 
     // Called by the program's durable write once a file has been renamed
@@ -181,6 +188,7 @@ export function createFolder({ host }) {
 
     // Called by the page's maze file controls, once the folder is ready.
     ready,
+    readyAt: 0,
     // Resolves to '' for a maze file, otherwise why it is none.
     check(bytes) {
       if (!host.isRunning()) return Promise.reject(new Error('the program has ended'));

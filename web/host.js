@@ -107,8 +107,17 @@ export function createHost({ programName, area, caption, dialog, ended, ctrlLett
     event.preventDefault();
     if (dialog.escapeAnswer >= 0 && answer < 0) closeDialog(dialog.escapeAnswer);
   }
+  // Y and N answer a question, as in a desktop box: a button answers to the
+  // first letter of its label, where there is no text field to type in.
   dialog.element.addEventListener('keydown', (event) => {
     if (event.key === 'Escape') escape(event);
+    if (!dialog.fieldRow.hidden || event.ctrlKey || event.altKey || event.metaKey) return;
+    const labels = [...dialog.buttons.children].map((button) => button.textContent[0].toLowerCase());
+    const chosen = labels.indexOf(event.key.toLowerCase());
+    if (chosen >= 0 && answer < 0) {
+      event.preventDefault();
+      closeDialog(chosen);
+    }
   });
   dialog.element.addEventListener('cancel', escape);
   dialog.element.addEventListener('close', () => {

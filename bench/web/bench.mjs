@@ -1,7 +1,8 @@
-// Figures of the game's web site in headless chromium: key event to the
-// buffer source's start, the output's reported latencies, idle processor
-// use, the download size and the time from Start to the intro's first
-// sample. A measurement, not a test.
+// Figures of the web site in headless chromium: key event to the buffer
+// source's start, the output's reported latencies, idle processor use, the
+// download size, the time from Start to the intro's first sample, when the
+// program folder is ready, and how long keeping a saved maze in the
+// browser's storage takes. A measurement, not a test.
 import { readdirSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { setTimeout as sleep } from 'node:timers/promises';
@@ -18,7 +19,7 @@ function siteSize() {
   const sizes = { program: 0, glue: 0, clips: 0, mazes: 0 };
   for (const name of readdirSync(SITE)) {
     const bytes = statSync(join(SITE, name)).size;
-    if (name.startsWith('tarnwick.')) sizes.program += bytes;
+    if (/^(tarnwick|loomsel)\.(js|wasm)$/.test(name)) sizes.program += bytes;
     else if (/\.(js|html|css)$/.test(name)) sizes.glue += bytes;
     else if (name.endsWith('.wav')) sizes.clips += bytes;
     else sizes.mazes += bytes;
@@ -34,6 +35,23 @@ try {
   const startedAt = await page.evaluate(() => globalThis.tarnwick.host.startedAt());
   const latency = await page.evaluate(() => globalThis.tarnwick.audio.latency());
   const introCall = (await played(page))[intro].now - startedAt;
+  // From the navigation's start: the clips fetched, the mazes read from storage.
+  const folderReady = await page.evaluate(async () => {
+    await globalThis.tarnwick.folder.ready;
+    return globalThis.tarnwick.folder.readyAt;
+  });
+  // A maze file as the editor's save hands it over, kept again and again.
+  const keeps = await page.evaluate(async (count) => {
+    const maze = FS.readFile('/program/1.maz');
+    const times = [];
+    for (let i = 0; i < count; ++i) {
+      FS.writeFile('/program/1.maz', maze);
+      const t = performance.now();
+      if (await globalThis.tarnwick.folder.keep('/program/1.maz') !== 0) throw new Error('not kept');
+      times.push(performance.now() - t);
+    }
+    return times.sort((a, b) => a - b);
+  }, 20);
 
   await waitForClip(page, '1');
   await sleep(3000);
@@ -78,6 +96,9 @@ try {
   console.log(`site download: ${(total / 1024).toFixed(0)} KiB (program ${(sizes.program / 1024).toFixed(0)},`
     + ` glue ${(sizes.glue / 1024).toFixed(0)}, clips ${(sizes.clips / 1024).toFixed(0)},`
     + ` mazes ${(sizes.mazes / 1024).toFixed(0)}); not compressed`);
+  console.log(`program folder ready ${ms(folderReady)} after the page's navigation started`);
+  console.log(`keeping a saved maze in the browser's storage (${keeps.length} saves): median`
+    + ` ${ms(quantile(keeps, 0.5))}, p95 ${ms(quantile(keeps, 0.95))}`);
   console.log(`Start to the intro's start call: ${ms(introCall)}; to its first sample at the output`
     + ` (adding base and output latency): ${ms(introCall + (latency.base + latency.output) * 1000)}`);
 } finally {

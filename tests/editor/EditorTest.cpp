@@ -149,4 +149,29 @@ TEST(EditorLeaving, AFailedSaveKeepsTheMazeOpenForAnotherTry) {
   EXPECT_FALSE(std::filesystem::exists(s.folder / "1.maz"));
 }
 
+// What a web page asks about before it is left.
+TEST(EditorLeaving, WorkIsUnsavedUntilSavedOrLetGo) {
+  struct UnsavedCase {
+    const char* keys;
+    Texts answers;  // after the maze number
+    bool unsaved;
+  };
+  const UnsavedCase cases[] = {
+      {"", {}, false},
+      {"S Right W", {}, true},
+      {"S Right W Esc", {"y", "n"}, false},
+      {"S Right W Esc", {"n", "n"}, false},
+      {"S Right W Esc", {"y", "y", "1"}, false},
+      {"S Right W Esc Right Space", {"y", "y", "1"}, true},
+  };
+  for (const UnsavedCase& c : cases) {
+    SCOPED_TRACE(c.keys);
+    Editor s;
+    s.host.answers.insert(s.host.answers.end(), c.answers.begin(), c.answers.end());
+    s.Keys(c.keys);
+    s.Run();
+    EXPECT_EQ(s.form.HasUnsavedWork(), c.unsaved);
+  }
+}
+
 }  // namespace
