@@ -161,7 +161,7 @@ TEST(EditorLeaving, WorkIsUnsavedUntilSavedOrLetGo) {
       {"S Right W", {}, true},
       {"S Right W Esc", {"y", "n"}, false},
       {"S Right W Esc", {"n", "n"}, false},
-      {"S Right W Esc", {"y", "y", "1"}, false},
+      {"S Right W Esc", {"y", "y", "2"}, false},
       {"S Right W Esc Right Space", {"y", "y", "1"}, true},
   };
   for (const UnsavedCase& c : cases) {
