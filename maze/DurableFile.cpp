@@ -88,7 +88,8 @@ class BrowserStorageCategory final : public std::error_category {
       case 1:
         return "the browser's storage for this site is full";
       case 2:
-        return "this browser keeps no files for the page, as in a private window";
+        return "this browser keeps no files for the page, as in a private window; "
+               "Download maze below the editor still gives the file for this visit";
       default:
         return "the browser's storage reported an error";
     }

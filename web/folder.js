@@ -160,12 +160,17 @@ export function createFolder({ host }) {
     },
 
     // Called by the program's durable write once a file has been renamed
-    // into place; resolves to KEPT or why it could not be kept. A file not
-    // kept is put back as stored, so the page's copy never holds more than
-    // the storage does.
+    // into place; resolves to KEPT or why it could not be kept. A file the
+    // storage refused is put back as stored, so the page's copy never holds
+    // more than the storage does.
     async keep(path) {
       const name = path.slice(path.lastIndexOf('/') + 1);
-      if (!database) return NO_STORAGE;
+      // Without storage the page's copy is the only one: it keeps the file
+      // for this visit, for "Download maze…".
+      if (!database) {
+        mirrored.add(name);
+        return NO_STORAGE;
+      }
       try {
         await keepMaze(name, fs.readFile(path));
         return KEPT;
