@@ -135,6 +135,15 @@ TEST(EditorLeaving, SavesTheMazeBuiltThenEnds) {
   EXPECT_EQ(s.host.dialogs.at(1).caption, editor::kProgramName);
 }
 
+// The maze the browser story builds, saved byte for byte as that page saves it.
+TEST(EditorLeaving, SavesTheBytesTheWebPageSaves) {
+  Editor s;
+  s.host.answers.insert(s.host.answers.end(), {"1", "1", "y", "n"});
+  s.Keys("S Right K Down Space Up Right D Right W Esc");
+  EXPECT_EQ(s.Run(), 0);
+  EXPECT_EQ(fake::ReadFile(s.folder / "1.maz"), fake::ReadFile(fake::Fixture("web-story.maz")));
+}
+
 TEST(EditorLeaving, AFailedSaveKeepsTheMazeOpenForAnotherTry) {
   Editor s;
   std::filesystem::create_directory(s.folder / ".1.maz.saving");

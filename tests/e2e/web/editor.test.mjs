@@ -142,9 +142,11 @@ test('a maze made in the editor survives a failed save, then plays in the game',
   await press(page, 'KeyN');
   await page.waitForSelector('#ended:not([hidden])');
 
-  // The download is the stored file, and the desktop's maze library walks it.
+  // The download is the stored file, byte for byte what the desktop editor
+  // saves for the same keys, and the desktop's maze library walks it.
   const file = await download(page, 6);
   assert.deepEqual([...file], await stored(page, '6.maz'));
+  assert.deepEqual(file, readFileSync(join(FIXTURES, 'web-story.maz')));
   const keys = execFileSync(process.env.TARNWICK_MAZEROUTE, [join(downloads, '6.maz')],
     { encoding: 'utf8' }).trim().split('\n').map((step) => ARROWS[step]);
   assert.deepEqual(errors, []);
