@@ -114,7 +114,9 @@ TEST(EditorLeaving, RefusesWithoutAStartOrAGoal) {
   EXPECT_EQ(noGoal.ShownSince(1), Texts{editor::kNoGoalMessage});
   // A start read from the file off the grid counts as not set.
   Editor offGrid;
-  std::filesystem::copy_file(fake::Fixture("off-grid-start.maz"), offGrid.folder / "1.maz");
+  maze::MazeRecord far = fake::DrawMaze({"S G"});
+  far.start = {150, 5};
+  offGrid.Save(1, far);
   offGrid.Close();
   EXPECT_EQ(offGrid.Run(), std::nullopt);
   EXPECT_EQ(offGrid.ShownSince(2), Texts{editor::kNoStartMessage});
