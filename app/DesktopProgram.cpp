@@ -9,8 +9,8 @@
 
 #include "app/RunProgram.h"
 #include "platform/QtWindowHost.h"
+#include "sound/ClipTrace.h"
 #include "sound/SdlSoundDevice.h"
-#include "tools/ClipTrace.h"
 
 namespace app {
 namespace {
@@ -32,7 +32,7 @@ int RunProgram(int argc, char** argv, const std::string& programName, const Form
   host.SetBeep([&sound] { sound.PlayBeep(); });
   host.SetOnEnd([&sound] { sound.Close(); });
   // Outlives the window, which plays through it.
-  std::optional<tools::ClipTrace> trace;
+  std::optional<sound::ClipTrace> trace;
   if (Tracing()) trace.emplace(sound, std::cout);
   sound::SoundDevice& played = trace ? static_cast<sound::SoundDevice&>(*trace) : sound;
   host.Guarded([&] {

@@ -19,7 +19,7 @@
 #include "app/RunProgram.h"
 #include "bench/Figures.h"
 #include "game/GameTexts.h"
-#include "tools/ClipTrace.h"
+#include "sound/ClipTrace.h"
 
 namespace bench {
 namespace {
@@ -56,7 +56,7 @@ int StartUpChild(int argc, char** argv) {
   // The clip trace names each clip as it is started, just before the mixer
   // is handed it.
   std::ostringstream started;
-  std::unique_ptr<tools::ClipTrace> trace;
+  std::unique_ptr<sound::ClipTrace> trace;
   sound::SdlSoundDevice::SetPlayObserver([&](sound::ClipSlot slot) {
     if (slot != sound::ClipSlot::Current) return;
     const int64_t heard = NowNs();
@@ -73,7 +73,7 @@ int StartUpChild(int argc, char** argv) {
       qtArgc, argv, game::kProgramName,
       [&](platform::WindowHost& host, sound::SoundDevice& device,
           const std::filesystem::path&) -> std::unique_ptr<platform::WindowEvents> {
-        trace = std::make_unique<tools::ClipTrace>(device, started);
+        trace = std::make_unique<sound::ClipTrace>(device, started);
         return std::make_unique<game::frmMain>(host, *trace, ProgramFolder());
       });
 }

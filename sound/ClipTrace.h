@@ -9,15 +9,14 @@
 
 #include "sound/SoundDevice.h"
 
-namespace tools {
+namespace sound {
 
-class ClipTrace final : public sound::SoundDevice {
+class ClipTrace final : public SoundDevice {
  public:
-  ClipTrace(sound::SoundDevice& device, std::ostream& out) : device_(device), out_(out) {}
+  ClipTrace(SoundDevice& device, std::ostream& out) : device_(device), out_(out) {}
 
   bool Open(std::string& reason) override { return device_.Open(reason); }
-  std::unique_ptr<sound::Clip> CreateClip(const std::filesystem::path& wav,
-                                          sound::ClipSlot slot) override;
+  std::unique_ptr<Clip> CreateClip(const std::filesystem::path& wav, ClipSlot slot) override;
   void Preload(const std::filesystem::path& wav) override { device_.Preload(wav); }
   void PlayBeep() override { device_.PlayBeep(); }
   void SetClipEndListener(std::function<void()> listener) override {
@@ -26,8 +25,8 @@ class ClipTrace final : public sound::SoundDevice {
   void Close() override { device_.Close(); }
 
  private:
-  sound::SoundDevice& device_;
+  SoundDevice& device_;
   std::ostream& out_;
 };
 
-}  // namespace tools
+}  // namespace sound
