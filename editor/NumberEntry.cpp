@@ -52,8 +52,6 @@ std::optional<NumberParts> Split(std::string_view entry) {
 
 std::string TrimBlanks(std::string_view entry) { return std::string(TrimmedView(entry)); }
 
-bool ReadsAsDecimalNumber(std::string_view entry) { return Split(entry).has_value(); }
-
 std::optional<int16_t> RoundedDownValue(std::string_view entry) {
   const std::optional<NumberParts> parts = Split(entry);
   if (!parts) return std::nullopt;

@@ -16,8 +16,6 @@ namespace editor {
 // The entry without blanks at either end.
 std::string TrimBlanks(std::string_view entry);
 
-bool ReadsAsDecimalNumber(std::string_view entry);
-
 // The entry's value rounded down to a whole number (-0.5 gives -1). Nothing
 // when the entry does not read as a decimal number or the whole number lies
 // outside -32768 to 32767: such an entry brings its prompt back like any

@@ -33,7 +33,6 @@ class frmMain final : public platform::WindowEvents {
   // The editor's state, for reading.
   const maze::MazeRecord& Maze() const { return maze_; }
   maze::GridPosition EditCursor() const { return editCursor_; }
-  const std::string& MazeNumberText() const { return mazeNumberText_; }
 
  private:
   // Opening: asks for a maze number until one opens a maze or starts a new

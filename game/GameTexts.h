@@ -19,7 +19,6 @@ inline constexpr char kMazeFileMessage[] =
 
 // The window modes. Only "menu" and "game" let keys do more than raise the
 // interrupt flag.
-inline constexpr char kModeNone[] = "";
 inline constexpr char kModeMenu[] = "menu";
 inline constexpr char kModeGame[] = "game";
 inline constexpr const auto& kModePlayBreakableSound = sound::kModePlayBreakableSound;

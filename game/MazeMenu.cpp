@@ -42,7 +42,7 @@ void frmMain::RunMazeMenu() {
   clips.PlayClipInterruptible(kChooseMazeClip, FormMode, InterruptFlag);
   FormMode = kModeMenu;
   numbers.NumberValue = 1;
-  numbers.SpeakNumber(false);
+  numbers.SpeakNumber();
   while (true) {
     ActOnMenuLatches(changed);
     // Only Esc sets Enter here, and nothing a yield brings could change the
@@ -113,7 +113,7 @@ void frmMain::AnnounceMenuSelection() {
     announcements.QueueClip(kQuitClip);
   } else {
     numbers.NumberValue = menuSelection;
-    numbers.SpeakNumber(false);
+    numbers.SpeakNumber();
   }
 }
 

@@ -60,8 +60,6 @@ struct LoadReport {
   std::vector<RowLength> shortPadded;  // other short rows, padded with spaces to 100
   std::vector<RowLength> longKept;     // rows longer than 100, kept whole
   std::size_t trailingBytes = 0;       // bytes after the goal y's line, never read
-
-  bool HasFindings() const;
 };
 
 // The outcome of reading a maze. maze is set exactly when reading

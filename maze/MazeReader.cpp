@@ -211,9 +211,4 @@ bool StartAndGoalOnGrid(const MazeRecord& record) {
   return OnGrid(record.start.x, record.start.y) && OnGrid(record.goal.x, record.goal.y);
 }
 
-bool LoadReport::HasFindings() const {
-  return !paddedFrom40.empty() || !emptyFilled.empty() || !shortPadded.empty() ||
-         !longKept.empty() || trailingBytes > 0;
-}
-
 }  // namespace maze

@@ -83,8 +83,6 @@ class RouteSearch {
         maxStates_(maxStates),
         usefulKeys_(DoorNumbers(cells)) {}
 
-  size_t statesStored() const { return nodes_.size(); }
-
   // The cells walked after the start, up to the goal. False when the bound
   // was met or no route exists.
   bool Run(std::vector<int>& path) {
@@ -266,7 +264,6 @@ Route FindRoute(const MazeRecord& record, const SearchLimits& limits) {
   Route route = std::move(writer.route());
   route.found = true;
   route.provenShortest = shortest;
-  route.statesExplored = search.statesStored();
   return route;
 }
 

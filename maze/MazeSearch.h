@@ -77,8 +77,6 @@ struct Route {
   int doorsOpened = 0;
   // Each key number the first time the route picks it up.
   std::vector<KeyPickup> keyOrder;
-  // Search states stored before the route was found or the bound was met.
-  std::size_t statesExplored = 0;
 };
 
 struct SearchLimits {

@@ -112,6 +112,4 @@ void ClipPlayback::PlayAnnouncement(const std::string& name) {
   announcementClip_->Play();
 }
 
-bool ClipPlayback::CurrentPlaying() const { return currentClip_ && currentClip_->IsPlaying(); }
-
 }  // namespace sound

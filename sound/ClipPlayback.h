@@ -56,7 +56,6 @@ class ClipPlayback {
   bool AnnouncementPlaying() const;
   void PlayAnnouncement(const std::string& name);
 
-  bool CurrentPlaying() const;
   const std::filesystem::path& Folder() const { return folder_; }
 
  private:

@@ -270,8 +270,6 @@ void SdlSoundDevice::Close() {
   state_->open = false;
 }
 
-int SdlSoundDevice::BufferFrames() const { return bufferFrames_; }
-
 int SdlSoundDevice::Frequency() const { return frequency_; }
 
 void SdlSoundDevice::SetPlayObserver(std::function<void(ClipSlot)> observer) {

@@ -39,8 +39,7 @@ class SdlSoundDevice final : public SoundDevice {
   void SetClipEndListener(std::function<void()> listener) override;
   void Close() override;
 
-  // The output buffer in frames, and the output rate once open.
-  int BufferFrames() const;
+  // The output rate once open.
   int Frequency() const;
 
   // Instrumentation: called on the window thread right after a clip has been

@@ -93,7 +93,7 @@ void SpokenNumbers::SpeakMillions() {
   SpeakHundredThousands();
 }
 
-void SpokenNumbers::SpeakNumber(bool asDigits) {
+void SpokenNumbers::SpeakNumber() {
   queue_.ClearAnnouncements();
   // A negative number has no spoken form.
   if (NumberValue < 0) return;
@@ -101,10 +101,6 @@ void SpokenNumbers::SpeakNumber(bool asDigits) {
   if (NumberText == "0") {
     Queue(kZeroClip);
     Queue(kSayPointsClip);
-    return;
-  }
-  if (asDigits) {
-    for (char digit : NumberText) Queue(DigitClip(digit));
     return;
   }
   switch (NumberText.size()) {

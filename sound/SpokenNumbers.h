@@ -19,9 +19,9 @@ class SpokenNumbers {
   // the front.
   std::string NumberText;
 
-  // Clears the queue, then speaks NumberValue in words or digit by digit.
-  // A number of eight or more digits, or a negative one, queues nothing.
-  void SpeakNumber(bool asDigits);
+  // Clears the queue, then speaks NumberValue in words. A number of eight or
+  // more digits, or a negative one, queues nothing.
+  void SpeakNumber();
 
   // Each consumes its number of digits from the front of NumberText.
   void SpeakUnits();
