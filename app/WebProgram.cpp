@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/RunProgram.h"
+#include "maze/KeepFile.h"
 #include "maze/MazeFile.h"
 #include "platform/WebProgramFolder.h"
 #include "platform/WebWindowHost.h"
@@ -52,6 +53,8 @@ int RunProgram(int, char**, const std::string& programName, const FormFactory& m
   host.SetPageTask(CheckAddedFiles);
   const std::filesystem::path folder = platform::kWebProgramFolder;
   platform::LoadProgramFolder(folder);
+  // A save lasts beyond the page only once the browser's storage keeps it.
+  maze::SetKeepFile(platform::KeepInStorage);
   host.WaitForStart();
   static std::unique_ptr<platform::WindowEvents> form = makeForm(host, sound, folder);
   host.Run(*form);

@@ -1,8 +1,9 @@
 #pragma once
 // Writing a file so that it survives a power cut: its bytes reach the disk
 // before it takes the old file's place, and so does the new name. The one
-// place where the maze library talks to the system directly; where there is
-// no such system, a plain flush and rename stand in.
+// place where the maze library talks to the system directly: one file per
+// system stands behind it (DurableFilePosix.cpp and its kin), chosen by
+// maze/CMakeLists.txt.
 
 #include <filesystem>
 #include <string_view>

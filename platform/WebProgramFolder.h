@@ -7,6 +7,7 @@
 // and keeps that copy current when another page stores a maze.
 
 #include <filesystem>
+#include <system_error>
 
 namespace platform {
 
@@ -16,5 +17,10 @@ inline constexpr char kWebProgramFolder[] = "/program";
 // Fills the folder. A clip the site does not have is left out, as a missing
 // file would be on disk; the program's own start-up checks then report it.
 void LoadProgramFolder(const std::filesystem::path& folder);
+
+// Keeps a file of the folder, just renamed into place, in the browser's
+// storage. The error's text is the page's own wording of why it could not
+// (web/folder.js numbers and words the answers).
+std::error_code KeepInStorage(const std::filesystem::path& file);
 
 }  // namespace platform

@@ -1,16 +1,10 @@
 // The page's maze file controls, outside the program's area: adding maze
 // files from the computer, downloading one, and going back to the sample
 // mazes. Each says what it did in a status line that a screen reader reads.
-import { KEPT, NO_STORAGE, STORAGE_FULL } from './folder.js';
+import { KEPT, whyNotKept } from './folder.js';
 
 // Far beyond any maze file (about 10 KB); nothing larger is read.
 const LARGEST_MAZE_FILE = 1 << 20;
-
-function whyNotKept(answer) {
-  if (answer === STORAGE_FULL) return "the browser's storage for this site is full";
-  if (answer === NO_STORAGE) return 'this browser keeps no files for the page, as in a private window';
-  return "the browser's storage reported an error";
-}
 
 export function createMazeFileControls({ folder, add, chooser, download, reset, status }) {
   // Emptied first, so that the same report twice is read out twice.

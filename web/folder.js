@@ -11,11 +11,19 @@ const MAZES = 'mazes';
 // A key that is no file name, stored once the samples are in.
 const SEEDED = '.seeded';
 const CHANNEL = 'tarnwick-folder';
-// Why a maze could not be kept, as the program's durable write reads it.
+// Why a maze could not be kept, numbered and worded here only: for the
+// page's maze file controls and for the program's durable write, whose
+// error takes its text from whyNotSaved.
 export const KEPT = 0;
-export const STORAGE_FULL = 1;
-export const NO_STORAGE = 2;
-export const STORAGE_ERROR = 3;
+const STORAGE_FULL = 1;
+const NO_STORAGE = 2;
+const STORAGE_ERROR = 3;
+
+export function whyNotKept(answer) {
+  if (answer === STORAGE_FULL) return "the browser's storage for this site is full";
+  if (answer === NO_STORAGE) return 'this browser keeps no files for the page, as in a private window';
+  return "the browser's storage reported an error";
+}
 
 async function fetchBytes(name) {
   try {
@@ -52,7 +60,7 @@ function written(transaction) {
   });
 }
 
-function whyNotKept(error) {
+function answerTo(error) {
   return error && error.name === 'QuotaExceededError' ? STORAGE_FULL : STORAGE_ERROR;
 }
 
@@ -176,8 +184,16 @@ export function createFolder({ host }) {
         return KEPT;
       } catch (error) {
         await mirrorOne(name).catch(() => {});
-        return whyNotKept(error);
+        return answerTo(error);
       }
+    },
+
+    // Why the program's save was not kept: a save refused for want of
+    // storage is still in the page's copy (see keep).
+    whyNotSaved(answer) {
+      const why = whyNotKept(answer);
+      return answer === NO_STORAGE
+        ? `${why}; Download maze below the editor still gives the file for this visit` : why;
     },
 
     // The program's side of checking an added file with its maze reader.
@@ -218,7 +234,7 @@ export function createFolder({ host }) {
         fs.writeFile(pathOf(name), bytes);
         return KEPT;
       } catch (error) {
-        return whyNotKept(error);
+        return answerTo(error);
       }
     },
     // The bytes of a maze as stored, or null.
@@ -236,7 +252,7 @@ export function createFolder({ host }) {
       try {
         await storeAll(samples, { clearFirst: true });
       } catch (error) {
-        return whyNotKept(error);
+        return answerTo(error);
       }
       mirror(samples);
       channel.postMessage({});
