@@ -119,14 +119,14 @@ class WakeTarget final : public QObject {
 };
 
 QtWindowHost::QtWindowHost(std::string programName)
-    : programName_(std::move(programName)),
+    : HostBase(std::move(programName)),
       window_(std::make_unique<FormWidget>(*this)),
       wakeTarget_(std::make_unique<WakeTarget>(*this)),
       timer_(std::make_unique<QTimer>()) {
   // Only the program decides when it ends: a message box closing while the
   // window is still hidden must not stop the event loop.
   QApplication::setQuitOnLastWindowClosed(false);
-  window_->setWindowTitle(ToQt(programName_));
+  window_->setWindowTitle(ToQt(ProgramName()));
   timer_->setTimerType(Qt::PreciseTimer);
   timer_->callOnTimeout([this] { Deliver([](WindowEvents& events) { events.tmrScore_Timer(); }); });
 }
@@ -178,25 +178,17 @@ std::string QtWindowHost::AskText(const std::string& prompt, const std::string& 
 }
 
 void QtWindowHost::Beep() {
-  if (beep_) {
-    beep_();
-  } else {
-    QApplication::beep();
-  }
+  if (!RunBeep()) QApplication::beep();
 }
 
 void QtWindowHost::EndProgram(int status) {
-  if (onEnd_) onEnd_();
+  RunOnEnd();
   std::cout.flush();
   std::fflush(nullptr);
   // Leaving at once: unwinding or quitting the event loop could run more of
   // the program, and a window that refuses to close would keep it alive.
   std::_Exit(status);
 }
-
-void QtWindowHost::SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
-
-void QtWindowHost::SetOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
 
 void QtWindowHost::Attach(WindowEvents& events) { events_ = &events; }
 
@@ -216,8 +208,8 @@ void QtWindowHost::FailUnexpectedly(const std::string& what) {
   // Nothing of the program runs any more, whatever arrives during the box.
   failing_ = true;
   timer_->stop();
-  std::cerr << programName_ << ": unexpected error: " << what << "\n";
-  QMessageBox box(QMessageBox::Critical, ToQt(programName_), ToQt(what), QMessageBox::Ok,
+  std::cerr << ProgramName() << ": unexpected error: " << what << "\n";
+  QMessageBox box(QMessageBox::Critical, ToQt(ProgramName()), ToQt(what), QMessageBox::Ok,
                   window_.get());
   box.exec();
   EndProgram(1);
@@ -243,10 +235,6 @@ void QtWindowHost::Deliver(const std::function<void(WindowEvents&)>& handler) {
   ++deliveries_;
   if (events_ == nullptr || failing_) return;
   Guarded([&] { handler(*events_); });
-}
-
-std::string QtWindowHost::TitleOrName(const std::string& title) const {
-  return title.empty() ? programName_ : title;
 }
 
 void QtWindowHost::Reactivate() {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/WindowHost.h"
+#include "platform/HostBase.h"
 
 class QWidget;
 class QTimer;
@@ -18,7 +18,7 @@ namespace platform {
 class FormWidget;
 class WakeTarget;
 
-class QtWindowHost final : public WindowHost {
+class QtWindowHost final : public HostBase {
  public:
   // A QApplication must exist. The program's name titles message boxes that
   // have no title of their own.
@@ -37,10 +37,6 @@ class QtWindowHost final : public WindowHost {
   void Beep() override;
   [[noreturn]] void EndProgram(int status) override;
 
-  // Wiring done by the program's start-up.
-  void SetBeep(std::function<void()> beep);
-  // Runs just before the program ends (closes the audio).
-  void SetOnEnd(std::function<void()> onEnd);
   // Routes the window's events to the program from now on.
   void Attach(WindowEvents& events);
 
@@ -70,17 +66,13 @@ class QtWindowHost final : public WindowHost {
   // Hands one window event to the program, guarded.
   void Deliver(const std::function<void(WindowEvents&)>& handler);
   void NoteWakeUp() { ++deliveries_; }
-  std::string TitleOrName(const std::string& title) const;
   // Gives the keyboard back to the window after a dialog.
   void Reactivate();
 
-  std::string programName_;
   WindowEvents* events_ = nullptr;
   std::unique_ptr<FormWidget> window_;
   std::unique_ptr<WakeTarget> wakeTarget_;
   std::unique_ptr<QTimer> timer_;
-  std::function<void()> beep_;
-  std::function<void()> onEnd_;
   // Events handed to the program (keys, ticks, close requests, wake-ups),
   // so that DoEvents knows whether anything it waits for has come.
   uint64_t deliveries_ = 0;

@@ -6,11 +6,15 @@
 #include <iostream>
 #include <utility>
 
+// Made by web/CMakeLists.txt from the one list of the kinds of queued
+// events, as is the page's events.js.
+#include "platform/WebEvents.h"
+
 namespace platform {
 namespace {
 
-// The kinds of queued events, as web/host.js numbers them.
-enum EventType { kNone = 0, kKeyDown = 1, kKeyUp = 2, kTick = 3, kWakeUp = 4, kPageTask = 5 };
+// What taking from an empty queue gives; the kinds are numbered from 1.
+constexpr int kNoEvent = 0;
 
 // Calls into the page's glue. None of them re-enters the program.
 EM_JS(void, JsSetCaption, (const char* caption),
@@ -50,8 +54,8 @@ constexpr int kNoAnswer = -1;
 
 }  // namespace
 
-WebWindowHost::WebWindowHost(std::string programName) : programName_(std::move(programName)) {
-  JsSetCaption(programName_.c_str());
+WebWindowHost::WebWindowHost(std::string programName) : HostBase(std::move(programName)) {
+  JsSetCaption(ProgramName().c_str());
 }
 
 void WebWindowHost::SetCaption(const std::string& caption) { JsSetCaption(caption.c_str()); }
@@ -71,21 +75,21 @@ void WebWindowHost::DoEvents() {
     int code = 0;
     int shift = 0;
     const int type = JsTakeEvent(&code, &shift);
-    if (type == kNone) return;
+    if (type == kNoEvent) return;
     // The page's own work runs even before the program's window is loaded.
-    if (type == kPageTask) {
+    if (type == web_event::PAGE_TASK) {
       if (pageTask_) pageTask_();
       continue;
     }
     if (events_ == nullptr) continue;
     switch (type) {
-      case kKeyDown:
+      case web_event::KEY_DOWN:
         events_->Form_KeyDown(code, shift);
         break;
-      case kKeyUp:
+      case web_event::KEY_UP:
         events_->Form_KeyUp(code, shift);
         break;
-      case kTick:
+      case web_event::TICK:
         events_->tmrScore_Timer();
         break;
       default:  // a wake-up only ends the wait
@@ -123,12 +127,11 @@ std::string WebWindowHost::AskText(const std::string& prompt, const std::string&
   return answer == 0 ? text : std::string();
 }
 
-void WebWindowHost::Beep() {
-  if (beep_) beep_();
-}
+void WebWindowHost::Beep() { RunBeep(); }
 
 void WebWindowHost::EndProgram(int status) {
-  if (onEnd_) onEnd_();
+  // The program's own wiring first, then the page is told.
+  RunOnEnd();
   std::cout.flush();
   std::cerr.flush();
   JsEnd(status);
@@ -137,10 +140,6 @@ void WebWindowHost::EndProgram(int status) {
   JsSuspendForever();
   std::abort();
 }
-
-void WebWindowHost::SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
-
-void WebWindowHost::SetOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
 
 void WebWindowHost::SetPageTask(std::function<void()> task) { pageTask_ = std::move(task); }
 
@@ -152,10 +151,6 @@ void WebWindowHost::Run(WindowEvents& events) {
   events_ = &events;
   events.Form_Load();
   while (true) DoEvents();
-}
-
-std::string WebWindowHost::TitleOrName(const std::string& title) const {
-  return title.empty() ? programName_ : title;
 }
 
 }  // namespace platform

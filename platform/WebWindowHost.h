@@ -9,11 +9,11 @@
 #include <functional>
 #include <string>
 
-#include "platform/WindowHost.h"
+#include "platform/HostBase.h"
 
 namespace platform {
 
-class WebWindowHost final : public WindowHost {
+class WebWindowHost final : public HostBase {
  public:
   explicit WebWindowHost(std::string programName);
 
@@ -26,11 +26,6 @@ class WebWindowHost final : public WindowHost {
   std::string AskText(const std::string& prompt, const std::string& title) override;
   void Beep() override;
   [[noreturn]] void EndProgram(int status) override;
-
-  // Where the beep is played: the sound device's generated tone.
-  void SetBeep(std::function<void()> beep);
-  // Run once when the program ends, before the page is told.
-  void SetOnEnd(std::function<void()> onEnd);
 
   // Run when the page queues work that needs the program, such as checking
   // a maze file the user has added; it runs between events.
@@ -50,12 +45,8 @@ class WebWindowHost final : public WindowHost {
   // chooses, or -1 for none.
   int RunDialog(const std::string& text, const std::string& title, const char* buttons,
                 int escapeAnswer, std::string* field);
-  std::string TitleOrName(const std::string& title) const;
 
-  std::string programName_;
   WindowEvents* events_ = nullptr;
-  std::function<void()> beep_;
-  std::function<void()> onEnd_;
   std::function<void()> pageTask_;
 };
 

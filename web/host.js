@@ -2,11 +2,9 @@
 // become queued events, which the program takes when it yields. Listeners
 // only queue; they never call into the program.
 
-const KEY_DOWN = 1;
-const KEY_UP = 2;
-const TICK = 3;
-const WAKE_UP = 4;
-const PAGE_TASK = 5;
+// The kinds of queued events, numbered once for the page and the program:
+// the build makes events.js from its one list.
+import { KEY_DOWN, KEY_UP, PAGE_TASK, TICK, WAKE_UP } from './events.js';
 
 // Physical key codes, so that letters work on every keyboard layout.
 const NAMED_KEYS = {

@@ -1,0 +1,37 @@
+#pragma once
+// What every window host shares: the program's name, which titles a dialog
+// that has none of its own, and the two hooks the edition's wiring hands in
+// at start-up (where the beep is played, what closes when the program ends).
+
+#include <functional>
+#include <string>
+
+#include "platform/WindowHost.h"
+
+namespace platform {
+
+class HostBase : public WindowHost {
+ public:
+  explicit HostBase(std::string programName);
+
+  // Where the beep is played: the sound device's generated tone.
+  void SetBeep(std::function<void()> beep);
+  // Runs once just before the program ends (closes the audio).
+  void SetOnEnd(std::function<void()> onEnd);
+
+ protected:
+  const std::string& ProgramName() const { return programName_; }
+  std::string TitleOrName(const std::string& title) const;
+  // Plays the beep handed in; false when there is none, and the host's own
+  // beep stands in.
+  bool RunBeep() const;
+  // Every EndProgram runs it first.
+  void RunOnEnd() const;
+
+ private:
+  std::string programName_;
+  std::function<void()> beep_;
+  std::function<void()> onEnd_;
+};
+
+}  // namespace platform
