@@ -7,10 +7,12 @@
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
-#include <ctime>
-#include <fstream>
 #include <stdexcept>
+#include <thread>
 #include <vector>
+
+#include "game/GameTexts.h"
+#include "maze/MazeFile.h"
 
 namespace bench {
 
@@ -33,54 +35,64 @@ std::vector<double> Sample(int runs, const std::function<void()>& action, double
   return samples;
 }
 
-double CpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
-
-double ThreadCpuSeconds() {
-  // The first number is the time the thread has run, in nanoseconds.
-  std::ifstream stat("/proc/thread-self/schedstat");
-  long long ns = -1;
-  if (!(stat >> ns)) return -1;
-  return static_cast<double>(ns) / 1e9;
-}
-
 std::filesystem::path ProgramFolder() { return TARNWICK_PROGRAM_DIR; }
 
-ScratchFolder::ScratchFolder(const std::string& label) {
-  path_ = std::filesystem::temp_directory_path() /
-          ("tarnwick-bench-" + label + "-" + std::to_string(NowNs()));
-  std::filesystem::create_directories(path_);
+void CopyTone(int seconds, const std::filesystem::path& folder, const std::string& name) {
+  const std::filesystem::path tone =
+      std::filesystem::path(TARNWICK_BENCH_TONES) / (std::to_string(seconds) + "s.wav");
+  std::filesystem::copy_file(tone, folder / name);
+}
+
+ScratchFolder::ScratchFolder(const std::string& label)
+    : path(std::filesystem::temp_directory_path() /
+           ("tarnwick-bench-" + label + "-" + std::to_string(NowNs()))) {
+  std::filesystem::create_directories(path);
 }
 
 ScratchFolder::~ScratchFolder() {
   std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
+  std::filesystem::remove_all(path, ignored);
 }
 
-// The figures drive the programs with keys only; a dialog would wait for a
-// person who is not there.
-void BenchHost::ShowMessage(const std::string& text, const std::string& /*title*/) {
-  throw std::runtime_error("unexpected message box: " + text);
+void BenchHost::Unexpected(const std::string& text) {
+  throw std::runtime_error("unexpected dialog: " + text);
 }
 
-bool BenchHost::AskYesNo(const std::string& text, const std::string& /*title*/) {
-  throw std::runtime_error("unexpected question: " + text);
+namespace {
+
+struct ProbedClip final : sound::Clip {
+  ProbedClip(std::unique_ptr<sound::Clip> clip, sound::ClipSlot slot, std::string name,
+             const PlayProbe& probe)
+      : clip(std::move(clip)), slot(slot), name(std::move(name)), probe(probe) {}
+  bool IsPlaying() const override { return clip->IsPlaying(); }
+  void Play() override {
+    clip->Play();
+    if (probe.onPlay) probe.onPlay(slot, name);
+  }
+  void SetPosition(uint32_t position) override { clip->SetPosition(position); }
+  void SetPan(int32_t pan) override { clip->SetPan(pan); }
+  void Stop() override { clip->Stop(); }
+  std::unique_ptr<sound::Clip> clip;
+  sound::ClipSlot slot;
+  std::string name;
+  const PlayProbe& probe;
+};
+
+}  // namespace
+
+std::unique_ptr<sound::Clip> PlayProbe::CreateClip(const std::filesystem::path& wav,
+                                                   sound::ClipSlot slot) {
+  std::unique_ptr<sound::Clip> clip = device_.CreateClip(wav, slot);
+  if (!clip) return clip;
+  return std::make_unique<ProbedClip>(std::move(clip), slot, wav.filename().string(), *this);
 }
 
-std::string BenchHost::AskText(const std::string& prompt, const std::string& /*title*/) {
-  throw std::runtime_error("unexpected input box: " + prompt);
-}
-
-RealStack::RealStack(int bufferFrames) : device(bufferFrames) {
+RealStack::RealStack() {
   // Key events name the keyboard they come from; made on first use, it must
   // be made here on the window thread, not by a thread that posts keys.
   QInputDevice::primaryKeyboard();
   device.SetClipEndListener([this] { host.PostWakeUp(); });
   host.SetBeep([this] { device.PlayBeep(); });
-}
-
-RealStack::~RealStack() {
-  sound::SdlSoundDevice::SetPlayObserver(nullptr);
-  device.Close();
 }
 
 void EntryProbe::Form_KeyDown(int keyCode, int shift) {
@@ -89,35 +101,17 @@ void EntryProbe::Form_KeyDown(int keyCode, int shift) {
 }
 
 void PostKey(platform::QtWindowHost& host, Key key, bool press) {
-  Qt::Key qtKey = Qt::Key_A;
-  switch (key) {
-    case Key::Right:
-      qtKey = Qt::Key_Right;
-      break;
-    case Key::Left:
-      qtKey = Qt::Key_Left;
-      break;
-    case Key::Up:
-      qtKey = Qt::Key_Up;
-      break;
-    case Key::Down:
-      qtKey = Qt::Key_Down;
-      break;
-    case Key::Space:
-      qtKey = Qt::Key_Space;
-      break;
-    case Key::Enter:
-      qtKey = Qt::Key_Return;
-      break;
-    case Key::Escape:
-      qtKey = Qt::Key_Escape;
-      break;
-    case Key::A:
-      qtKey = Qt::Key_A;
-      break;
-  }
+  // In the order of Key.
+  constexpr Qt::Key kQtKeys[] = {Qt::Key_Right, Qt::Key_Left,   Qt::Key_Up,     Qt::Key_Down,
+                                 Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_A};
   const QEvent::Type type = press ? QEvent::KeyPress : QEvent::KeyRelease;
-  QCoreApplication::postEvent(&host.Window(), new QKeyEvent(type, qtKey, Qt::NoModifier));
+  QCoreApplication::postEvent(&host.Window(),
+                              new QKeyEvent(type, kQtKeys[static_cast<int>(key)], Qt::NoModifier));
+}
+
+void PressKey(platform::QtWindowHost& host, Key key) {
+  PostKey(host, key, true);
+  PostKey(host, key, false);
 }
 
 void RunEventLoopFor(int milliseconds) {
@@ -130,10 +124,6 @@ void After(int milliseconds, std::function<void()> action) {
   QTimer::singleShot(milliseconds, QCoreApplication::instance(), std::move(action));
 }
 
-}  // namespace bench
-
-namespace bench {
-
 void ProcessPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void UseHeadlessPlatform() {
@@ -141,13 +131,53 @@ void UseHeadlessPlatform() {
   qputenv("SDL_AUDIODRIVER", "dummy");
 }
 
-StepClipStack::StepClipStack(const std::string& label)
-    : folder(label), clips(stack.device, stack.benchHost, folder.Path()) {
-  std::filesystem::copy_file(ProgramFolder() / sound::kStepClipName,
-                             folder.Path() / sound::kStepClipName);
+ClipStack::ClipStack(const std::string& label)
+    : folder(label), clips(stack.device, stack.benchHost, folder.path) {
   std::string reason;
   if (!clips.StartUp(reason)) throw std::runtime_error(reason);
-  clips.LoadStepClip();
+}
+
+namespace {
+
+// A maze of open floor with the start at 50,50: left and right arrows
+// always step.
+void PrepareFolder(const std::filesystem::path& folder) {
+  for (const auto& entry : std::filesystem::directory_iterator(ProgramFolder())) {
+    if (entry.path().extension() == ".wav") {
+      std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+    }
+  }
+  maze::MazeRecord record = maze::NewMazeRecord();
+  record.start = {50, 50};
+  record.goal = {1, 1};
+  const maze::SaveResult saved = maze::SaveMaze(maze::MazePath(folder, "1"), record);
+  if (!saved.ok) throw std::runtime_error("cannot write the maze: " + saved.reason);
+}
+
+}  // namespace
+
+GameSession::GameSession() : form(stack.benchHost, stack.device, folder.path), probe(form) {
+  // The window reads its folder only once it loads.
+  PrepareFolder(folder.path);
+  stack.host.Attach(probe);
+}
+
+double GameSession::StartToGameMode() {
+  const int64_t start = NowNs();
+  {
+    // Enter is lost on the intro, cuts the menu's opening clip short, then
+    // chooses maze 1; the presses stop once the load returns.
+    std::jthread presser([this](std::stop_token stop) {
+      while (!stop.stop_requested()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        PressKey(stack.host, Key::Enter);
+      }
+    });
+    form.Form_Load();
+  }
+  if (form.FormMode != game::kModeGame) throw std::runtime_error("the game did not start maze 1");
+  RunEventLoopFor(200);
+  return static_cast<double>(NowNs() - start) / 1e9;
 }
 
 }  // namespace bench

@@ -1,16 +1,18 @@
 #pragma once
-// What the figures share: clocks, a scratch folder, tone files, the real
-// window host and sound device wired as the programs wire them, and keys
-// posted to the real window.
+// What the figures share: the clock, a scratch folder, tone files, the real
+// window host and sound device wired as the programs wire them, the real game
+// on them, and keys posted to the real window.
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "game/frmMain.h"
 #include "platform/QtWindowHost.h"
-#include "platform/WindowHost.h"
 #include "sound/ClipPlayback.h"
 #include "sound/SdlSoundDevice.h"
 
@@ -23,36 +25,31 @@ int64_t NowNs();
 // counted; `between` runs untimed after each run.
 std::vector<double> Sample(int runs, const std::function<void()>& action, double unitNs = 1e6,
                            int warmUps = 1, const std::function<void()>& between = {});
-// User plus system processor time of the whole process (every thread), in
-// seconds.
-double CpuSeconds();
-// The processor time of the calling thread alone, in seconds, as the kernel
-// counts it (Linux); negative when it cannot be read.
-double ThreadCpuSeconds();
 
 // The folder with the built programs and the default clip set.
 std::filesystem::path ProgramFolder();
+// A tone of `seconds` (1 or 3) at 22050 Hz mono, as the default clips are,
+// copied into `folder` under `name`.
+void CopyTone(int seconds, const std::filesystem::path& folder, const std::string& name);
 
 // A fresh folder, removed with its contents at the end.
-class ScratchFolder {
- public:
+struct ScratchFolder {
   explicit ScratchFolder(const std::string& label);
   ~ScratchFolder();
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
+  const std::filesystem::path path;
 };
 
 // Thrown by BenchHost::EndProgram, so that a program's ending comes back to
 // the benchmark instead of ending its process.
-struct ProgramEnded {
-  int status = 0;
+struct ProgramEnded : std::runtime_error {
+  explicit ProgramEnded(int status)
+      : std::runtime_error("the game ended unexpectedly (status " + std::to_string(status) + ")") {}
 };
 
-// The real Qt host as a program sees it, but ending the program unwinds.
+// The real Qt host as a program sees it, but ending the program unwinds, and
+// a dialog, which would wait for a person who is not there, throws.
 class BenchHost final : public platform::WindowHost {
  public:
   explicit BenchHost(platform::QtWindowHost& real) : real_(real) {}
@@ -60,31 +57,53 @@ class BenchHost final : public platform::WindowHost {
   void ShowWindow() override { real_.ShowWindow(); }
   void StartTimer(int intervalMs) override { real_.StartTimer(intervalMs); }
   void DoEvents() override { real_.DoEvents(); }
-  void ShowMessage(const std::string& text, const std::string& title) override;
-  bool AskYesNo(const std::string& text, const std::string& title) override;
-  std::string AskText(const std::string& prompt, const std::string& title) override;
+  void ShowMessage(const std::string& text, const std::string&) override { Unexpected(text); }
+  bool AskYesNo(const std::string& text, const std::string&) override { Unexpected(text); }
+  std::string AskText(const std::string& text, const std::string&) override { Unexpected(text); }
   void Beep() override { real_.Beep(); }
-  [[noreturn]] void EndProgram(int status) override { throw ProgramEnded{status}; }
+  [[noreturn]] void EndProgram(int status) override { throw ProgramEnded(status); }
 
  private:
+  [[noreturn]] static void Unexpected(const std::string& text);
   platform::QtWindowHost& real_;
 };
 
+// A sound device in front of another, as the programs see it, that tells
+// the benchmark on the window thread each time a clip has been handed to the
+// mixer: its slot and its file's name.
+class PlayProbe final : public sound::SoundDevice {
+ public:
+  explicit PlayProbe(sound::SoundDevice& device) : device_(device) {}
+  bool Open(std::string& reason) override { return device_.Open(reason); }
+  std::unique_ptr<sound::Clip> CreateClip(const std::filesystem::path& wav,
+                                          sound::ClipSlot slot) override;
+  void Preload(const std::filesystem::path& wav) override { device_.Preload(wav); }
+  void PlayBeep() override { device_.PlayBeep(); }
+  void SetClipEndListener(std::function<void()> listener) override {
+    device_.SetClipEndListener(std::move(listener));
+  }
+  void Close() override { device_.Close(); }
+
+  std::function<void(sound::ClipSlot, const std::string& name)> onPlay;
+
+ private:
+  sound::SoundDevice& device_;
+};
+
 // The real window host and sound device, wired as RunProgram wires them:
-// every clip end wakes the host's yield.
+// every clip end wakes the host's yield. The programs play through the probe.
 struct RealStack {
-  explicit RealStack(int bufferFrames = sound::SdlSoundDevice::kBufferFrames);
-  ~RealStack();
+  RealStack();
   platform::QtWindowHost host{"Tarnwick"};
   BenchHost benchHost{host};
   // After the host, so it closes (and stops posting wake-ups) first.
-  sound::SdlSoundDevice device;
+  sound::SdlSoundDevice sdl;
+  PlayProbe device{sdl};
 };
 
-// The real stack with clip playback over a scratch folder that holds the
-// default step clip, started up and with the step loaded.
-struct StepClipStack {
-  explicit StepClipStack(const std::string& label);
+// The real stack with clip playback over a scratch folder, started up.
+struct ClipStack {
+  explicit ClipStack(const std::string& label);
   RealStack stack;
   ScratchFolder folder;
   sound::ClipPlayback clips;
@@ -107,25 +126,37 @@ class EntryProbe final : public platform::WindowEvents {
   platform::WindowEvents& inner_;
 };
 
+// The real game on the real stack, in a folder with the default clip set and
+// one open maze, brought into "game" mode by keys posted to its window.
+struct GameSession {
+  GameSession();
+  // Runs the game's load: the intro plays to its end, then Enter is pressed
+  // until the menu has started maze 1. Returns the seconds it took.
+  double StartToGameMode();
+
+  RealStack stack;
+  ScratchFolder folder{"game"};
+  game::frmMain form;
+  EntryProbe probe;
+};
+
 enum class Key { Right, Left, Up, Down, Space, Enter, Escape, A };
 
 // Posts a key press or release to the real window, as the window system's
 // events arrive; safe from any thread.
 void PostKey(platform::QtWindowHost& host, Key key, bool press);
-
+// A press and its release.
+void PressKey(platform::QtWindowHost& host, Key key);
 // Runs the window's event loop for a while, as a program does between
 // events.
 void RunEventLoopFor(int milliseconds);
 // Lets the window thread run `action` after `milliseconds` in its event loop.
 void After(int milliseconds, std::function<void()> action);
-
-}  // namespace bench
-
-namespace bench {
 // Handles whatever window events are pending, without waiting: one pass of
 // a polling wait.
 void ProcessPendingEvents();
 // Overrides the environment so the real stack runs headless: Qt's offscreen
 // platform, SDL's dummy audio driver.
 void UseHeadlessPlatform();
+
 }  // namespace bench

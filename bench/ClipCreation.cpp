@@ -8,7 +8,6 @@
 
 #include "bench/Figures.h"
 #include "sound/ClipPlayback.h"
-#include "tests/support/Fakes.h"
 
 namespace bench {
 namespace {
@@ -32,10 +31,12 @@ Figure ClipFigure(const std::string& id, const std::string& name, const std::vec
 }  // namespace
 
 void ClipCreation(Report& report, const Settings& settings) {
-  StepClipStack step("clips");
-  sound::ClipPlayback& clips = step.clips;
-  const std::filesystem::path& folder = step.folder.Path();
-  fake::WriteTone(folder / kSecondClip, 1000);
+  ClipStack stack("clips");
+  sound::ClipPlayback& clips = stack.clips;
+  const std::filesystem::path& folder = stack.folder.path;
+  std::filesystem::copy_file(ProgramFolder() / sound::kStepClipName, folder / sound::kStepClipName);
+  clips.LoadStepClip();
+  CopyTone(1, folder, kSecondClip);
 
   const std::vector<double> restarts = TimeUs(settings.clipRuns, [&] { clips.RestartStep(0); });
   const std::vector<double> plays = TimeUs(settings.clipRuns, [&] {

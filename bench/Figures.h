@@ -1,10 +1,58 @@
 #pragma once
-// The benchmark's figures, each measured and added to the report.
+// The benchmark's figures: samples, their median and 95th percentile, the
+// report every figure is printed in, and the figures themselves.
 
-#include "bench/GameSession.h"
-#include "bench/Stats.h"
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "bench/BenchSupport.h"
 
 namespace bench {
+
+struct Summary {
+  double median = 0;
+  double p95 = 0;
+  size_t count = 0;
+};
+
+// Nearest rank: the 95th percentile of 5 samples is the largest.
+Summary Summarize(std::vector<double> samples);
+
+struct Figure {
+  std::string id;    // "1a"
+  std::string name;  // what was measured
+  std::string unit;  // "us", "% of a core", "ms"
+  Summary value;
+  std::string baselineName;
+  Summary baseline;
+  std::string target;  // "p95 < 1000", or "none set"
+  // Empty when no target applies.
+  std::optional<bool> met;
+  std::string note;
+};
+
+class Report {
+ public:
+  explicit Report(std::ostream& out) : out_(out) {}
+  // Prints the figure.
+  void Add(const Figure& figure);
+  // A line of explanation printed with the figures.
+  void Say(const std::string& text);
+
+ private:
+  std::ostream& out_;
+};
+
+// A figure of samples against a baseline. With a limit the target is "p95 <
+// limit unit" and met when the 95th percentile lies below it; without one
+// no target is set.
+Figure MakeFigure(std::string id, std::string name, std::string unit,
+                  const std::vector<double>& samples, std::string baselineName, Summary baseline,
+                  std::optional<double> p95Limit);
+
+std::string Fixed(double value, int decimals);
 
 struct Settings {
   int keyPresses = 2000;
@@ -13,26 +61,26 @@ struct Settings {
   int startUpRuns = 15;
   int clipRuns = 500;
   int searchRuns = 15;
-  // The key storm of each buffer size on the sound server.
+  // The key storm on the sound server.
   int stormSeconds = 60;
 };
 
 // 1: key to sound through the real game in "game" mode.
 void KeyToSoundGame(Report& report, const Settings& settings, GameSession& game);
 
-// 2: processor use while waiting. The spin baseline is measured first and
-// used by the game's figures.
+// 2: processor use while waiting: on a clip, then in the game walking and in
+// its menu. The spin baseline is measured first and used by the game's
+// figures.
 Summary WaitingClip(Report& report, const Settings& settings);
-void WaitingGameMode(Report& report, const Settings& settings, GameSession& game,
-                     const Summary& spin);
-void WaitingMenu(Report& report, const Settings& settings, GameSession& game, const Summary& spin);
+void WaitingInGame(Report& report, const Settings& settings, GameSession& game,
+                   const Summary& spin);
 // The maze menu's idle processor use over `runs` 3-second waits, in % of a
 // core; the game must be walking, and walks again afterwards.
 Summary MenuIdleCpu(GameSession& game, int runs);
 
-// 1d: key to sink on a real sound server, for several mixer buffer sizes,
-// with the menu's idle processor use and the stream's underruns during a key
-// storm on each. Not measured when no server was started for it.
+// 1d: key to sink on a real sound server, with the mixer buffer in use, the
+// menu's idle processor use and the stream's underruns during a key storm.
+// Not measured when no server was started for it.
 void ServerLatency(Report& report, const Settings& settings);
 
 // 3: start-up, in fresh processes of this program.

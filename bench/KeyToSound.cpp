@@ -3,6 +3,7 @@
 // program waiting for the next key does; another thread posts each key,
 // as the window system's connection would deliver it.
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -10,7 +11,6 @@
 #include <thread>
 
 #include "bench/Figures.h"
-#include "sound/ClipPlayback.h"
 
 namespace bench {
 namespace {
@@ -23,12 +23,13 @@ struct KeyTimes {
   int lost = 0;
 };
 
-KeyTimes MeasureKeys(platform::QtWindowHost& host, EntryProbe& probe, int presses) {
+KeyTimes MeasureKeys(GameSession& game, int presses) {
+  platform::QtWindowHost& host = game.stack.host;
   std::mutex mutex;
   std::condition_variable heardChanged;
   int64_t heard = 0;
   int64_t entered = 0;
-  sound::SdlSoundDevice::SetPlayObserver([&](sound::ClipSlot slot) {
+  game.stack.device.onPlay = [&](sound::ClipSlot slot, const std::string&) {
     if (slot != sound::ClipSlot::Step) return;
     const int64_t now = NowNs();
     {
@@ -36,14 +37,14 @@ KeyTimes MeasureKeys(platform::QtWindowHost& host, EntryProbe& probe, int presse
       if (heard == 0) heard = now;
     }
     heardChanged.notify_one();
-  });
-  probe.onKeyDown = [&](int64_t now) {
+  };
+  game.probe.onKeyDown = [&](int64_t now) {
     std::lock_guard<std::mutex> lock(mutex);
     if (entered == 0) entered = now;
   };
 
   KeyTimes times;
-  bool done = false;
+  std::atomic<bool> done{false};
   std::thread poster([&] {
     std::mt19937 random(7);
     for (int i = 0; i < presses + kWarmUpPresses; ++i) {
@@ -69,42 +70,29 @@ KeyTimes MeasureKeys(platform::QtWindowHost& host, EntryProbe& probe, int presse
       }
       PostKey(host, key, false);
     }
-    {
-      std::lock_guard<std::mutex> lock(mutex);
-      done = true;
-    }
+    done = true;
     host.PostWakeUp();
   });
-  while (true) {
-    {
-      std::lock_guard<std::mutex> lock(mutex);
-      if (done) break;
-    }
-    host.DoEvents();
-  }
+  while (!done) host.DoEvents();
   poster.join();
-  sound::SdlSoundDevice::SetPlayObserver(nullptr);
-  probe.onKeyDown = nullptr;
+  game.stack.device.onPlay = nullptr;
+  game.probe.onKeyDown = nullptr;
   return times;
 }
 
-Figure KeyFigure(const std::string& id, const std::string& name, const KeyTimes& times) {
-  Figure figure = MakeFigure(id, name, "us", times.toSoundUs,
+}  // namespace
+
+void KeyToSoundGame(Report& report, const Settings& settings, GameSession& game) {
+  const KeyTimes times = MeasureKeys(game, settings.keyPresses);
+  Figure figure = MakeFigure("1b", "Key to sound, software path: the game walking (\"game\" mode)",
+                             "us", times.toSoundUs,
                              "the same key posted until it reaches Form_KeyDown (the host's share)",
                              Summarize(times.toHandlerUs), 1000.0);
   if (times.lost > 0) {
     figure.met = false;
     figure.note = std::to_string(times.lost) + " key(s) never sounded";
   }
-  return figure;
-}
-
-}  // namespace
-
-void KeyToSoundGame(Report& report, const Settings& settings, GameSession& game) {
-  const KeyTimes times = MeasureKeys(game.stack.host, game.probe, settings.keyPresses);
-  report.Add(
-      KeyFigure("1b", "Key to sound, software path: the game walking (\"game\" mode)", times));
+  report.Add(figure);
 }
 
 }  // namespace bench

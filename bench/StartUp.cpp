@@ -5,21 +5,21 @@
 // `sh -c 'exec ...'`; the child runs the game exactly as tarnwick's main
 // does (RunProgram with the game's frmMain, the default clip set, Qt
 // offscreen, SDL's dummy driver) and, when the first clip is handed to the
-// mixer, writes the elapsed time and the clip's name and leaves. The
+// mixer, writes the elapsed time and the clip's file name and leaves. The
 // baseline launches the same program to its main() and no further: the
 // cost of starting a process of this size at all.
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <istream>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "app/RunProgram.h"
 #include "bench/Figures.h"
 #include "game/GameTexts.h"
-#include "sound/ClipTrace.h"
 
 namespace bench {
 namespace {
@@ -27,18 +27,15 @@ namespace {
 constexpr char kGameChild[] = "--start-game-child";
 constexpr char kMainChild[] = "--reach-main-child";
 
-// One launch; returns the numbers the child wrote.
-std::string Launch(const std::filesystem::path& self, const char* mode,
-                   const std::filesystem::path& out) {
+// One launch; returns what the child wrote, to be read.
+std::ifstream Launch(const std::filesystem::path& self, const char* mode,
+                     const std::filesystem::path& out) {
   const std::string launched = std::to_string(NowNs());
   const std::string command = "QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy exec '" +
                               self.string() + "' " + mode + " " + launched + " >'" + out.string() +
                               "'";
   if (std::system(command.c_str()) != 0) throw std::runtime_error("the child failed: " + command);
-  std::ifstream in(out);
-  std::string line;
-  std::getline(in, line);
-  return line;
+  return std::ifstream(out);
 }
 
 }  // namespace
@@ -53,35 +50,31 @@ int StartUpChild(int argc, char** argv) {
     std::printf("%lld\n", static_cast<long long>(mainReached - launched));
     return 0;
   }
-  // The clip trace names each clip as it is started, just before the mixer
-  // is handed it.
-  std::ostringstream started;
-  std::unique_ptr<sound::ClipTrace> trace;
-  sound::SdlSoundDevice::SetPlayObserver([&](sound::ClipSlot slot) {
-    if (slot != sound::ClipSlot::Current) return;
-    const int64_t heard = NowNs();
-    std::string name = started.str();
-    while (!name.empty() && name.back() == '\n') name.pop_back();
-    name = name.substr(name.find_last_of('\n') + 1) + ".wav";
-    std::printf("%lld %lld %s\n", static_cast<long long>(mainReached - launched),
-                static_cast<long long>(heard - launched), name.c_str());
-    std::fflush(stdout);
-    std::_Exit(0);
-  });
+  // The probe hears each clip just after the mixer is handed it; the first
+  // one ends the child.
+  std::unique_ptr<PlayProbe> probe;
   int qtArgc = 1;
   return app::RunProgram(
       qtArgc, argv, game::kProgramName,
       [&](platform::WindowHost& host, sound::SoundDevice& device,
           const std::filesystem::path&) -> std::unique_ptr<platform::WindowEvents> {
-        trace = std::make_unique<sound::ClipTrace>(device, started);
-        return std::make_unique<game::frmMain>(host, *trace, ProgramFolder());
+        probe = std::make_unique<PlayProbe>(device);
+        probe->onPlay = [&](sound::ClipSlot slot, const std::string& name) {
+          if (slot != sound::ClipSlot::Current) return;
+          const int64_t heard = NowNs();
+          std::printf("%lld %lld %s\n", static_cast<long long>(mainReached - launched),
+                      static_cast<long long>(heard - launched), name.c_str());
+          std::fflush(stdout);
+          std::_Exit(0);
+        };
+        return std::make_unique<game::frmMain>(host, *probe, ProgramFolder());
       });
 }
 
 void StartUp(Report& report, const Settings& settings) {
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
   ScratchFolder folder("startup");
-  const std::filesystem::path out = folder.Path() / "child.txt";
+  const std::filesystem::path out = folder.path / "child.txt";
   // The first launches fill the file cache; they are not counted.
   Launch(self, kMainChild, out);
   Launch(self, kGameChild, out);
@@ -90,17 +83,16 @@ void StartUp(Report& report, const Settings& settings) {
   std::vector<double> toMainInGame;
   std::string clip;
   for (int run = 0; run < settings.startUpRuns; ++run) {
-    toMain.push_back(std::stod(Launch(self, kMainChild, out)) / 1e6);
-    long long main = 0;
-    long long heard = 0;
-    char name[256] = {};
-    const std::string line = Launch(self, kGameChild, out);
-    if (std::sscanf(line.c_str(), "%lld %lld %255[^\n]", &main, &heard, name) != 3) {
-      throw std::runtime_error("the game child wrote: " + line);
+    double mainNs = 0;
+    double mainInGameNs = 0;
+    double heardNs = 0;
+    Launch(self, kMainChild, out) >> mainNs;
+    if (!std::getline(Launch(self, kGameChild, out) >> mainInGameNs >> heardNs >> std::ws, clip)) {
+      throw std::runtime_error("the game child wrote no clip");
     }
-    toMainInGame.push_back(static_cast<double>(main) / 1e6);
-    toIntro.push_back(static_cast<double>(heard) / 1e6);
-    clip = name;
+    toMain.push_back(mainNs / 1e6);
+    toMainInGame.push_back(mainInGameNs / 1e6);
+    toIntro.push_back(heardNs / 1e6);
   }
   Figure figure =
       MakeFigure("3", "Start-up: process start to \"" + clip + "\" handed to the mixer", "ms",

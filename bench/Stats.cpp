@@ -1,9 +1,10 @@
-#include "bench/Stats.h"
-
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <ostream>
 #include <sstream>
+
+#include "bench/Figures.h"
 
 namespace bench {
 
@@ -20,8 +21,8 @@ Summary Summarize(std::vector<double> samples) {
 }
 
 Figure MakeFigure(std::string id, std::string name, std::string unit,
-                  const std::vector<double>& samples, std::string baselineName,
-                  std::optional<Summary> baseline, std::optional<double> p95Limit) {
+                  const std::vector<double>& samples, std::string baselineName, Summary baseline,
+                  std::optional<double> p95Limit) {
   Figure figure;
   figure.id = std::move(id);
   figure.name = std::move(name);
@@ -48,59 +49,28 @@ std::string Fixed(double value, int decimals) {
 
 namespace {
 
-int DecimalsFor(const Summary& s) {
-  const double big = std::max(std::fabs(s.median), std::fabs(s.p95));
-  if (big >= 100) return 1;
-  if (big >= 1) return 2;
-  return 3;
-}
-
+// Three significant digits or so: 0.123, 12.34, 1234.5.
 std::string Pair(const Summary& s) {
-  const int d = DecimalsFor(s);
+  const double big = std::max(std::fabs(s.median), std::fabs(s.p95));
+  const int d = big >= 100 ? 1 : big >= 1 ? 2 : 3;
   return "median " + Fixed(s.median, d) + ", p95 " + Fixed(s.p95, d) +
          " (n=" + std::to_string(s.count) + ")";
 }
 
-std::string Verdict(const Figure& f) {
-  if (!f.met) return "-";
-  return *f.met ? "MET" : "MISSED";
-}
-
 }  // namespace
 
-void Report::Add(Figure figure) {
+void Report::Add(const Figure& figure) {
   out_ << "[" << figure.id << "] " << figure.name << ", in " << figure.unit << ":\n"
-       << "      " << Pair(figure.value) << "\n";
-  if (figure.baseline) {
-    out_ << "      baseline, " << figure.baselineName << ": " << Pair(*figure.baseline) << "\n";
-  } else if (!figure.baselineName.empty()) {
-    out_ << "      baseline: " << figure.baselineName << "\n";
-  }
-  out_ << "      target: " << figure.target << " -> " << Verdict(figure) << "\n";
+       << "      " << Pair(figure.value) << "\n"
+       << "      baseline, " << figure.baselineName << ": " << Pair(figure.baseline) << "\n"
+       << "      target: " << figure.target << " -> "
+       << (figure.met ? (*figure.met ? "MET" : "MISSED") : "-") << "\n";
   if (!figure.note.empty()) out_ << "      " << figure.note << "\n";
   out_.flush();
-  figures_.push_back(std::move(figure));
 }
 
 void Report::Say(const std::string& text) {
   out_ << text << "\n";
-  out_.flush();
-}
-
-void Report::PrintTable() const {
-  out_ << "\nSummary (median / p95; baseline median / p95)\n";
-  for (const Figure& f : figures_) {
-    const int d = DecimalsFor(f.value);
-    out_ << "  " << std::left << std::setw(4) << f.id << std::setw(58) << f.name.substr(0, 57)
-         << std::right << std::setw(10) << Fixed(f.value.median, d) << " / " << std::left
-         << std::setw(10) << Fixed(f.value.p95, d) << std::setw(13) << f.unit;
-    if (f.baseline) {
-      const int bd = DecimalsFor(*f.baseline);
-      out_ << "base " << Fixed(f.baseline->median, bd) << " / " << Fixed(f.baseline->p95, bd)
-           << "  ";
-    }
-    out_ << "[" << f.target << ": " << Verdict(f) << "]\n";
-  }
   out_.flush();
 }
 

@@ -1,19 +1,26 @@
 // Figure 2: processor time (user plus system, every thread of the process,
 // the audio thread included) per second of wall time while a program waits.
 
+#include <ctime>
 #include <functional>
 #include <stdexcept>
 
 #include "bench/Figures.h"
 #include "game/GameTexts.h"
-#include "sound/ClipPlayback.h"
-#include "tests/support/Fakes.h"
 
 namespace bench {
 namespace {
 
 constexpr int kWaitMs = 3000;
 constexpr char kWaitClip[] = "wait.wav";
+
+// Processor time in seconds, user plus system: of the whole process (every
+// thread) or of the calling thread alone.
+double CpuSeconds(clockid_t clock) {
+  timespec time{};
+  clock_gettime(clock, &time);
+  return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) / 1e9;
+}
 
 // Percent of one core spent over a wait: by the whole process, and by the
 // window thread alone (the rest is SDL's audio thread mixing the output).
@@ -22,23 +29,20 @@ struct CoreUse {
   std::vector<double> window;
 };
 
-class CoreMeter {
- public:
+struct CoreMeter {
   void Start() {
-    cpu_ = CpuSeconds();
-    thread_ = ThreadCpuSeconds();
-    wall_ = NowNs();
+    processSeconds = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+    threadSeconds = CpuSeconds(CLOCK_THREAD_CPUTIME_ID);
+    wallNs = NowNs();
   }
   void Stop(CoreUse& use) const {
-    const double seconds = static_cast<double>(NowNs() - wall_) / 1e9;
-    use.total.push_back(100.0 * (CpuSeconds() - cpu_) / seconds);
-    if (thread_ >= 0) use.window.push_back(100.0 * (ThreadCpuSeconds() - thread_) / seconds);
+    const double seconds = static_cast<double>(NowNs() - wallNs) / 1e9;
+    use.total.push_back(100.0 * (CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - processSeconds) / seconds);
+    use.window.push_back(100.0 * (CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - threadSeconds) / seconds);
   }
-
- private:
-  double cpu_ = 0;
-  double thread_ = 0;
-  int64_t wall_ = 0;
+  double processSeconds = 0;
+  double threadSeconds = 0;
+  int64_t wallNs = 0;
 };
 
 void Measure(CoreUse& use, const std::function<void()>& wait) {
@@ -53,60 +57,11 @@ Figure WaitFigure(const std::string& id, const std::string& name, const CoreUse&
   Figure figure = MakeFigure(id, name, "% of a core", use.total,
                              "the same wait as a spin of non-blocking event processing", spin, 1.0);
   const double ratio = figure.value.median > 0 ? spin.median / figure.value.median : 0;
-  figure.note = "ratio: the spin uses " + Fixed(ratio, 0) + " times as much";
-  if (!use.window.empty()) {
-    figure.note += "; of it the window thread median " + Fixed(Summarize(use.window).median, 3) +
-                   " %, the rest mostly SDL's audio thread";
-  }
+  figure.note = "ratio: the spin uses " + Fixed(ratio, 0) +
+                " times as much; of it the window thread median " +
+                Fixed(Summarize(use.window).median, 3) + " %, the rest mostly SDL's audio thread";
   return figure;
 }
-
-}  // namespace
-
-Summary WaitingClip(Report& report, const Settings& settings) {
-  RealStack stack;
-  ScratchFolder folder("wait");
-  fake::WriteTone(folder.Path() / kWaitClip, kWaitMs);
-  sound::ClipPlayback clips(stack.device, stack.benchHost, folder.Path());
-  std::string reason;
-  if (!clips.StartUp(reason)) throw std::runtime_error(reason);
-  stack.host.ShowWindow();
-  RunEventLoopFor(100);
-
-  // The baseline: what a polling wait costs, on the same clip.
-  CoreUse spins;
-  for (int run = 0; run < settings.waitRuns; ++run) {
-    Measure(spins, [&] {
-      std::unique_ptr<sound::Clip> clip =
-          stack.device.CreateClip(folder.Path() / kWaitClip, sound::ClipSlot::Current);
-      if (!clip) throw std::runtime_error("cannot load the waiting clip");
-      clip->Play();
-      while (clip->IsPlaying()) ProcessPendingEvents();
-    });
-  }
-  const Summary spin = Summarize(spins.total);
-
-  CoreUse waits;
-  for (int run = 0; run < settings.waitRuns; ++run) {
-    Measure(waits, [&] { clips.PlayClipAndWait(kWaitClip, 0); });
-  }
-  report.Add(WaitFigure("2a", "CPU during a 3-second PlayClipAndWait", waits, spin));
-  return spin;
-}
-
-void WaitingGameMode(Report& report, const Settings& settings, GameSession& game,
-                     const Summary& spin) {
-  if (game.form.FormMode != game::kModeGame) throw std::runtime_error("the game is not walking");
-  CoreUse samples;
-  for (int run = 0; run < settings.waitRuns; ++run) {
-    // The game between keys: its window's event loop, the 100 ms tick
-    // servicing the announcement queue.
-    Measure(samples, [] { RunEventLoopFor(kWaitMs); });
-  }
-  report.Add(WaitFigure("2c", "CPU of the game in \"game\" mode, no keys, 3 s", samples, spin));
-}
-
-namespace {
 
 CoreUse MeasureMenuIdle(GameSession& game, int runs) {
   CoreUse samples;
@@ -116,7 +71,7 @@ CoreUse MeasureMenuIdle(GameSession& game, int runs) {
     CoreMeter meter;
     // The menu speaks its first entry once its opening clip is over; from
     // half a second later it sits idle, and is measured for 3 seconds.
-    sound::SdlSoundDevice::SetPlayObserver([&](sound::ClipSlot slot) {
+    game.stack.device.onPlay = [&](sound::ClipSlot slot, const std::string&) {
       if (armed || slot != sound::ClipSlot::Announcement || game.form.FormMode != game::kModeMenu) {
         return;
       }
@@ -127,33 +82,66 @@ CoreUse MeasureMenuIdle(GameSession& game, int runs) {
           meter.Stop(samples);
           measured = true;
           // Back to the maze: Enter chooses entry 1 again.
-          PostKey(game.stack.host, Key::Enter, true);
-          PostKey(game.stack.host, Key::Enter, false);
+          PressKey(game.stack.host, Key::Enter);
         });
       });
-    });
+    };
     // Esc runs the menu inside its key-down; any key cuts its opening clip.
-    PostKey(game.stack.host, Key::Escape, true);
-    PostKey(game.stack.host, Key::Escape, false);
-    After(100, [&] {
-      PostKey(game.stack.host, Key::A, true);
-      PostKey(game.stack.host, Key::A, false);
-    });
+    PressKey(game.stack.host, Key::Escape);
+    After(100, [&] { PressKey(game.stack.host, Key::A); });
     const int64_t deadline = NowNs() + 20'000'000'000;
     while (!(measured && game.form.FormMode == game::kModeGame)) {
       if (NowNs() > deadline) throw std::runtime_error("the menu did not come and go");
       RunEventLoopFor(50);
     }
-    sound::SdlSoundDevice::SetPlayObserver(nullptr);
+    game.stack.device.onPlay = nullptr;
   }
   return samples;
 }
 
 }  // namespace
 
-void WaitingMenu(Report& report, const Settings& settings, GameSession& game, const Summary& spin) {
-  const CoreUse samples = MeasureMenuIdle(game, settings.waitRuns);
-  report.Add(WaitFigure("2b", "CPU of the maze menu sitting idle, 3 s", samples, spin));
+Summary WaitingClip(Report& report, const Settings& settings) {
+  ClipStack waiting("wait");
+  RealStack& stack = waiting.stack;
+  const std::filesystem::path& folder = waiting.folder.path;
+  CopyTone(kWaitMs / 1000, folder, kWaitClip);
+  stack.host.ShowWindow();
+  RunEventLoopFor(100);
+
+  // The baseline: what a polling wait costs, on the same clip.
+  CoreUse spins;
+  for (int run = 0; run < settings.waitRuns; ++run) {
+    Measure(spins, [&] {
+      std::unique_ptr<sound::Clip> clip =
+          stack.device.CreateClip(folder / kWaitClip, sound::ClipSlot::Current);
+      if (!clip) throw std::runtime_error("cannot load the waiting clip");
+      clip->Play();
+      while (clip->IsPlaying()) ProcessPendingEvents();
+    });
+  }
+  const Summary spin = Summarize(spins.total);
+
+  CoreUse waits;
+  for (int run = 0; run < settings.waitRuns; ++run) {
+    Measure(waits, [&] { waiting.clips.PlayClipAndWait(kWaitClip, 0); });
+  }
+  report.Add(WaitFigure("2a", "CPU during a 3-second PlayClipAndWait", waits, spin));
+  return spin;
+}
+
+void WaitingInGame(Report& report, const Settings& settings, GameSession& game,
+                   const Summary& spin) {
+  if (game.form.FormMode != game::kModeGame) throw std::runtime_error("the game is not walking");
+  CoreUse walking;
+  for (int run = 0; run < settings.waitRuns; ++run) {
+    // The game between keys: its window's event loop, the 100 ms tick
+    // servicing the announcement queue.
+    Measure(walking, [] { RunEventLoopFor(kWaitMs); });
+  }
+  report.Add(WaitFigure("2c", "CPU of the game in \"game\" mode, no keys, 3 s", walking, spin));
+  report.Add(WaitFigure("2b", "CPU of the maze menu sitting idle, 3 s",
+                        MeasureMenuIdle(game, settings.waitRuns), spin));
 }
 
 Summary MenuIdleCpu(GameSession& game, int runs) {

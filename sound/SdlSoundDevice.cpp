@@ -56,11 +56,6 @@ int ChannelOf(ClipSlot slot) {
   return 0;
 }
 
-std::function<void(ClipSlot)>& PlayObserver() {
-  static std::function<void(ClipSlot)> observer;
-  return observer;
-}
-
 // The mixer's end-of-channel callback carries no context of its own, so the
 // listener lives here. It runs on the audio thread, or on the window thread
 // inside a halt or close: it only hands the news on.
@@ -85,7 +80,6 @@ class SdlClip final : public Clip {
       : state_(std::move(state)),
         samples_(std::move(samples)),
         chunk_(chunk),
-        slot_(slot),
         channel_(ChannelOf(slot)) {}
 
   ~SdlClip() override {
@@ -109,7 +103,6 @@ class SdlClip final : public Clip {
       std::cerr << "Cannot play a clip: " << Mix_GetError() << "\n";
       return;
     }
-    if (const auto& observer = PlayObserver()) observer(slot_);
   }
 
   // Every play starts from the beginning, so rewinding needs nothing.
@@ -137,7 +130,6 @@ class SdlClip final : public Clip {
   std::shared_ptr<const MixerState> state_;
   std::shared_ptr<Mix_Chunk> samples_;
   Mix_Chunk* chunk_;
-  ClipSlot slot_;
   int channel_;
   // A new clip is centred, whatever the clip before it on the channel was.
   int32_t pan_ = kPanCentre;
@@ -271,9 +263,5 @@ void SdlSoundDevice::Close() {
 }
 
 int SdlSoundDevice::Frequency() const { return frequency_; }
-
-void SdlSoundDevice::SetPlayObserver(std::function<void(ClipSlot)> observer) {
-  PlayObserver() = std::move(observer);
-}
 
 }  // namespace sound

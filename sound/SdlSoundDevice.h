@@ -42,10 +42,6 @@ class SdlSoundDevice final : public SoundDevice {
   // The output rate once open.
   int Frequency() const;
 
-  // Instrumentation: called on the window thread right after a clip has been
-  // handed to the mixer. Empty by default.
-  static void SetPlayObserver(std::function<void(ClipSlot)> observer);
-
  private:
   void MakeBeep(int frequency, int channels);
 

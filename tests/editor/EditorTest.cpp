@@ -27,7 +27,7 @@ struct KeyCase {
   std::vector<std::string> maze;  // maze 1 as drawn; none for a new maze
   const char* keys;
   Texts answers;
-  const char* heard;
+  std::string heard;
   std::string caption;
   Texts shown;
   char cell;  // under the cursor at the end
@@ -38,10 +38,14 @@ TEST(EditorKeys, EachKeyDoesWhatItsRowSays) {
   // The caption the author's screen reader reads: column, then row.
   EXPECT_EQ(LocationCaption(12, 7), "Location: 12, 7 - Loomsel");
   const std::string doorPrompt = editor::kDoorNumberPrompt;
+  // Up and down keep the new clip's centre pan.
+  std::string ninetyNineSteps = "step";
+  for (int row = 2; row < 100; ++row) ninetyNineSteps += ", step";
   const KeyCase cases[] = {
       {{}, "Right", {}, "step -960", LocationCaption(2, 1), {}, ' '},
       {{}, "Right Down", {}, "step -960, step -960", LocationCaption(2, 2), {}, ' '},
       {{}, "Left Up", {}, "", LocationCaption(1, 1), {}, ' ', 2},
+      {{}, "Down*100", {}, ninetyNineSteps, LocationCaption(1, 100), {}, ' ', 1},
       {{}, "F", {}, "wall -10000, wall, wall 10000", LocationCaption(1, 1), {}, '#'},
       {{}, "Space Delete", {}, "wall, delete", LocationCaption(1, 1), {}, ' '},
       {{},
@@ -59,6 +63,21 @@ TEST(EditorKeys, EachKeyDoesWhatItsRowSays) {
        {editor::kKeyNumberPrompt, editor::KeyInfoMessage(7)},
        static_cast<char>(maze::KeyCell(7))},
       {{"#S G"}, "S ctrl+S", {}, "start", LocationCaption(2, 1), {}, ' '},
+      // S and W on a door or a key are refused without a sound.
+      {{},
+       "D S W",
+       {"5"},
+       "door",
+       LocationCaption(1, 1),
+       {doorPrompt},
+       static_cast<char>(maze::DoorCell(5))},
+      {{},
+       "K S W",
+       {"7"},
+       "key",
+       LocationCaption(1, 1),
+       {editor::kKeyNumberPrompt},
+       static_cast<char>(maze::KeyCell(7))},
       {{}, "Space C", {"n"}, "wall", LocationCaption(1, 1), {editor::kClearQuestion}, '#'},
       {{}, "Space C", {"y"}, "wall", LocationCaption(1, 1), {editor::kClearQuestion}, ' '},
   };
