@@ -34,7 +34,8 @@ sleep 1.5
 xdotool keyup Right
 e2e_calm
 e2e_heard "$audio" "$mark" 1200 "step 1, Right held"
-sleep 0.3
+# Time for a late repeat to step, and for the machine to settle.
+sleep 1
 steps=$(grep -c '^step at column' "$E2E_TMP/tarnwick.out" || true)
 [ "$steps" -eq 1 ] || e2e_fail "holding Right walked $steps cells, not one"
 mark=$(e2e_audio_seconds "$audio")
