@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "platform/KeyMap.h"
+#include "platform/X11KeyRepeat.h"
 
 namespace platform {
 namespace {
@@ -59,8 +60,8 @@ class FormWidget final : public QWidget {
     host_.Deliver([&](WindowEvents& events) { events.Form_KeyDown(key, shift); });
   }
 
-  // The window system sends each repeat of a held key as a release and a
-  // press; the program hears only the real release.
+  // Where the window system still sends each repeat of a held key as a
+  // release and a press, the program hears only the real release.
   void keyReleaseEvent(QKeyEvent* event) override {
     if (event->isAutoRepeat()) return;
     const int key = VirtualKeyFromQt(event->key(), event->nativeScanCode());
@@ -126,6 +127,9 @@ QtWindowHost::QtWindowHost(std::string programName)
   // Only the program decides when it ends: a message box closing while the
   // window is still hidden must not stop the event loop.
   QApplication::setQuitOnLastWindowClosed(false);
+  // A held key's repeats must never look like its release, however late the
+  // window system's events come in.
+  AskForDetectableAutoRepeat();
   window_->setWindowTitle(ToQt(ProgramName()));
   timer_->setTimerType(Qt::PreciseTimer);
   timer_->callOnTimeout([this] { Deliver([](WindowEvents& events) { events.tmrScore_Timer(); }); });

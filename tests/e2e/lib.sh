@@ -73,6 +73,18 @@ e2e_wait_active() {
     e2e_fail "expected the focus on '$1', it is on '$(xdotool getactivewindow getwindowname)'"
 }
 
+# e2e_busy <seconds>: keeps every core busy, with many short tasks switching
+# as a build and a browser beside the program would; e2e_calm ends it early.
+e2e_busy() {
+  stress-ng --cpu "$(nproc)" --switch 1 --timeout "$1" --quiet &
+  E2E_BUSY=$!
+  E2E_PIDS+=("$E2E_BUSY")
+}
+e2e_calm() {
+  kill -INT "$E2E_BUSY" 2>/dev/null || true
+  wait "$E2E_BUSY" 2>/dev/null || true
+}
+
 e2e_keys() {  # e2e_keys <xdotool key name>...
   local key
   for key in "$@"; do
