@@ -1,0 +1,45 @@
+# The fast tests that hold no Linux-only code, built for Windows and run
+# under wine: the same core on another compiler and C runtime. GoogleTest is
+# built from the source Debian's googletest package installs.
+set(GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's source")
+find_program(WINE_EXECUTABLE wine)
+if(NOT EXISTS ${GOOGLETEST_SOURCE}/CMakeLists.txt OR NOT WINE_EXECUTABLE)
+  message(STATUS "No googletest source or no wine: the Windows tests are left out")
+  return()
+endif()
+
+# Every test runs in one wine prefix inside the build folder, made once: a
+# first start of wine takes a quarter of a minute.
+set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    ${CMAKE_COMMAND} -E env WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all ${WINE_EXECUTABLE})
+add_custom_command(
+  OUTPUT ${WINE_PREFIX}/system.reg
+  COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${WINE_PREFIX} WINEDEBUG=-all
+          ${WINE_EXECUTABLE} wineboot --init
+  COMMENT "Making the wine prefix the tests run in"
+  VERBATIM)
+add_custom_target(wine_prefix DEPENDS ${WINE_PREFIX}/system.reg)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# One test per test program: a wine start for each of hundreds of cases
+# would take minutes.
+function(tarnwick_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_BIN_DIR})
+  target_compile_definitions(${name} PRIVATE
+    TARNWICK_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TARNWICK_PROGRAM_DIR="${PROGRAM_DIR}")
+  add_dependencies(${name} wine_prefix)
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES LABELS windows TIMEOUT 300)
+endfunction()
+
+set(tests ${CMAKE_SOURCE_DIR}/tests)
+add_subdirectory(${tests}/support ${CMAKE_BINARY_DIR}/tests/support)
+foreach(dir maze sound game editor)
+  add_subdirectory(${tests}/${dir} ${CMAKE_BINARY_DIR}/tests/${dir})
+endforeach()
