@@ -43,3 +43,15 @@ add_subdirectory(${tests}/support ${CMAKE_BINARY_DIR}/tests/support)
 foreach(dir maze sound game editor)
   add_subdirectory(${tests}/${dir} ${CMAKE_BINARY_DIR}/tests/${dir})
 endforeach()
+
+# The end-to-end stories of both programs under wine on a virtual display,
+# with their reader of dialog texts (not part of the program folder).
+add_executable(dialogtext ${tests}/windows/dialogtext.cpp)
+set_target_properties(dialogtext PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_BIN_DIR})
+add_dependencies(dialogtext wine_prefix)
+foreach(story game editor)
+  add_test(NAME e2e_windows_${story}
+    COMMAND bash ${tests}/e2e/windows/${story}_test.sh ${PROGRAM_DIR} ${TEST_BIN_DIR} ${WINE_PREFIX})
+  set_tests_properties(e2e_windows_${story} PROPERTIES
+    LABELS "windows;e2e" RUN_SERIAL TRUE TIMEOUT 120)
+endforeach()
