@@ -100,9 +100,13 @@ void Win32WindowHost::ShowMessage(const std::string& text, const std::string& ti
 }
 
 bool Win32WindowHost::AskYesNo(const std::string& text, const std::string& title) {
-  // Yes and No only: Escape and the close box do not answer it.
-  const int answer =
-      MessageBoxW(window_, Widen(text).c_str(), Widen(TitleOrName(title)).c_str(), MB_YESNO);
+  // Yes and No only: Escape and the close box do not answer it. Windows
+  // gives them no effect on such a box; a system that closes it with Cancel
+  // anyway (wine does) shows it again.
+  int answer = 0;
+  do {
+    answer = MessageBoxW(window_, Widen(text).c_str(), Widen(TitleOrName(title)).c_str(), MB_YESNO);
+  } while (answer != IDYES && answer != IDNO && answer != 0);
   Reactivate();
   return answer == IDYES;
 }

@@ -2,9 +2,10 @@
 # The Windows editor under wine, as an author uses it with a screen reader:
 # the number prompt (its text, an edit field, OK and Cancel) answered 1, a
 # wall heard and placed, the start and the goal placed, Escape, the save
-# question answered Yes, "Edit another maze?" answered No, and the program
-# ended. The saved maze equals, byte for byte, wall-start-goal.maz, which
-# the Linux editor wrote for the same keys.
+# question (which Escape and a close request leave open) answered Yes,
+# "Edit another maze?" answered No, and the program ended. The saved maze
+# equals, byte for byte, wall-start-goal.maz, which the Linux editor wrote
+# for the same keys.
 source "$(dirname "$0")/wine.sh"
 wine_setup
 folder=$(wine_program_folder)
@@ -46,6 +47,12 @@ e2e_keys Escape
 wine_wait_dialog "Static: Save changes to maze?"
 wine_dialog_shows "Button: &Yes" && wine_dialog_shows "Button: &No" ||
   e2e_fail "the save question is not Yes/No: $(wine_dialogs | tr '\n' '|')"
+wine_focus Loomsel
+# Neither Escape nor a close request answers the question.
+e2e_keys Escape
+wmctrl -i -c "$(xdotool search --name '^Loomsel$' | head -n 1)"
+sleep 0.5
+wine_dialog_shows "Static: Save changes to maze?" || e2e_fail "Escape or a close request answered"
 wine_focus Loomsel
 e2e_keys y
 wine_wait_dialog "Static: Edit another maze?"
