@@ -10,9 +10,9 @@ source "$(dirname "$0")/wine.sh"
 wine_setup
 folder=$(wine_program_folder)
 audio="$E2E_TMP/audio.raw"
-e2e_tone "$folder/wall.wav" 0.3 1000
-e2e_tone "$folder/start.wav" 0.3 700
-e2e_tone "$folder/win.wav" 0.3 1500
+e2e_tone "$folder/wall.wav" 0.4 1000
+e2e_tone "$folder/start.wav" 0.4 700
+e2e_tone "$folder/win.wav" 0.4 1500
 
 wine_start "$folder" loomsel "$audio"
 wine_wait_dialog "Static: Please enter the number of the maze you would like to edit or create"

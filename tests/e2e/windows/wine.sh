@@ -9,6 +9,9 @@ WINE_TESTS_BIN=$(realpath "${2:?usage: $0 <program-folder> <test-programs-folder
 WINEPREFIX=$(realpath "${3:?usage: $0 <program-folder> <test-programs-folder> <wine-prefix>}")
 export WINEPREFIX
 export WINEDEBUG=-all
+# Wine's stream may stall for a moment on a busy machine: pitches are taken
+# over longer stretches, with more room.
+export E2E_PITCH_SPAN=0.2 E2E_PITCH_TOLERANCE=0.08
 
 wine_setup() {
   e2e_setup
@@ -26,7 +29,8 @@ wine_setup() {
 
 # A program folder with the Windows programs and clips, but no mazes.
 wine_program_folder() {
-  local folder="$E2E_TMP/program"
+  # Spaces and a letter beyond ASCII in its name, as a player's folder may have.
+  local folder="$E2E_TMP/Spiele von Zoë"
   mkdir -p "$folder"
   cp "$E2E_PROGRAM_DIR"/*.wav "$E2E_PROGRAM_DIR"/tarnwick.exe "$E2E_PROGRAM_DIR"/loomsel.exe "$folder"/
   echo "$folder"
