@@ -44,6 +44,13 @@ foreach(dir maze sound game editor)
   add_subdirectory(${tests}/${dir} ${CMAKE_BINARY_DIR}/tests/${dir})
 endforeach()
 
+add_test(NAME windows_tools
+  COMMAND ${CMAKE_COMMAND} "-DWINE=${CMAKE_CROSSCOMPILING_EMULATOR}"
+    -DMAZEGEN=$<TARGET_FILE:mazegen> -DMAZECHECK=$<TARGET_FILE:mazecheck>
+    -DEXPECTED=${tests}/fixtures/mazegen-seed7-keys4.maz
+    -DWORK=${CMAKE_BINARY_DIR}/tests/tools -P ${CMAKE_CURRENT_SOURCE_DIR}/RunTools.cmake)
+set_tests_properties(windows_tools PROPERTIES LABELS windows TIMEOUT 120)
+
 # The end-to-end stories of both programs under wine on a virtual display,
 # with their reader of dialog texts (not part of the program folder).
 add_executable(dialogtext ${tests}/windows/dialogtext.cpp)
