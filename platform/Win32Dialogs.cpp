@@ -9,7 +9,10 @@ constexpr WORD kPromptId = 100;
 constexpr WORD kEditId = 101;
 // Dialog units.
 constexpr short kWidth = 220;
-constexpr short kHeight = 76;
+// A line of the prompt holds about this many characters of the dialog font;
+// the longest prompt, the door's, takes four lines.
+constexpr size_t kCharsPerLine = 45;
+constexpr short kLineHeight = 9;
 
 // An in-memory dialog template: DLGTEMPLATE and its DLGITEMTEMPLATEs, each
 // on a DWORD boundary, with their class, text and creation data in WORDs.
@@ -104,17 +107,21 @@ std::optional<std::string> PromptForText(HWND owner, const std::string& prompt,
   t.Dword(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
   t.Dword(0);
   t.Word(4);  // controls
-  for (short v : {short{0}, short{0}, kWidth, kHeight}) t.Word(static_cast<WORD>(v));
+  const auto lines = static_cast<short>((prompt.size() + kCharsPerLine - 1) / kCharsPerLine);
+  const short promptHeight = static_cast<short>(kLineHeight * (lines > 0 ? lines : 1));
+  const short editTop = static_cast<short>(7 + promptHeight + 4);
+  const short buttonTop = static_cast<short>(editTop + 14 + 8);
+  const short height = static_cast<short>(buttonTop + 14 + 7);
+  for (short v : {short{0}, short{0}, kWidth, height}) t.Word(static_cast<WORD>(v));
   t.Word(0);  // no menu
   t.Word(0);  // the standard dialog class
   t.Text(Widen(title));
   t.Word(8);
   t.Text(L"MS Shell Dlg");
-  t.Item(SS_LEFT, 7, 7, kWidth - 14, 16, kPromptId, kStatic, Widen(prompt));
-  t.Item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 27, kWidth - 14, 14, kEditId, kEdit, L"");
-  t.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, kWidth - 118, kHeight - 21, 52, 14, IDOK, kButton, L"OK");
-  t.Item(BS_PUSHBUTTON | WS_TABSTOP, kWidth - 59, kHeight - 21, 52, 14, IDCANCEL, kButton,
-         L"Cancel");
+  t.Item(SS_LEFT, 7, 7, kWidth - 14, promptHeight, kPromptId, kStatic, Widen(prompt));
+  t.Item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, editTop, kWidth - 14, 14, kEditId, kEdit, L"");
+  t.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, kWidth - 118, buttonTop, 52, 14, IDOK, kButton, L"OK");
+  t.Item(BS_PUSHBUTTON | WS_TABSTOP, kWidth - 59, buttonTop, 52, 14, IDCANCEL, kButton, L"Cancel");
   PromptState state;
   const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t.Get(), owner,
                                                  PromptProc, reinterpret_cast<LPARAM>(&state));
