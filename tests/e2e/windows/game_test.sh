@@ -3,7 +3,8 @@
 # is a tone of its own pitch: the intro, the menu's opening and its number,
 # the start of maze 1, a wall, a step at column 11 panned by the pan law
 # (the right channel 7.8 dB below the left), back to the menu, the quit
-# entry, and Enter on it ends the game with status 0.
+# entry, and Enter on it ends the game with status 0. Then the start-up
+# without a sound device.
 source "$(dirname "$0")/wine.sh"
 wine_setup
 folder=$(wine_program_folder)
@@ -56,4 +57,15 @@ e2e_heard "$audio" "$mark" 400 "the quit entry" 0.1
 e2e_keys Return
 e2e_wait_status "$E2E_PID" 10
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "tarnwick ended with status $E2E_STATUS on the quit entry"
+
+# Without wine's sound drivers DirectSound cannot be opened: the message
+# box titled with the program's name says what to install, and OK ends the
+# game with status 1.
+WINEDLLOVERRIDES="winepulse.drv,winealsa.drv,wineoss.drv=d" wine_start "$folder" tarnwick "$audio"
+wine_wait_dialog "Static: Please install directX8 or later"
+wine_dialog_shows "dialog: Tarnwick" || e2e_fail "the message is not titled Tarnwick"
+wine_focus Tarnwick
+e2e_keys Return
+e2e_wait_status "$E2E_PID" 10
+[ "$E2E_STATUS" -eq 1 ] || e2e_fail "tarnwick ended with status $E2E_STATUS without sound"
 echo PASS
