@@ -61,8 +61,7 @@ std::unique_ptr<sound::Clip> FakeSound::CreateClip(const std::filesystem::path& 
   const std::string bytes = ReadFile(wav);
   const sound::WavReading reading = sound::ReadWav(bytes);
   if (!reading.clip) return nullptr;
-  return std::make_unique<FakeClip>(*this, wav.stem().string(), slot,
-                                    reading.clip->Milliseconds());
+  return std::make_unique<FakeClip>(*this, wav.stem().string(), slot, reading.clip->Milliseconds());
 }
 
 std::optional<int64_t> FakeSound::NextEnd() const {
