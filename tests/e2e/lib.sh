@@ -110,7 +110,9 @@ e2e_recorded() { [ "$(stat -c %s "$1")" -gt "$(awk -v s="$2" 'BEGIN { printf "%d
 
 # e2e_heard <raw-file> <from> <hz> <what> [after]: fails unless the next
 # sound after <from> seconds comes within half a second, at that pitch
-# (taken <after> seconds into it, default 0.02); sets E2E_AT to its start.
+# (taken <after> seconds into it, default 0.02, over E2E_PITCH_SPAN seconds,
+# default 0.1, within E2E_PITCH_TOLERANCE, default 0.05 of it); sets E2E_AT
+# to its start.
 e2e_heard() {
   local raw=$1 from=$2 at hz snap=$E2E_TMP/heard.raw sox=(sox -t raw -r 44100 -e signed -b 16 -c 2)
   e2e_until 15 e2e_recorded "$raw" "$(awk -v f="$from" 'BEGIN { print f + 0.7 }')" ||
@@ -118,11 +120,12 @@ e2e_heard() {
   head -c "$(stat -c %s "$raw")" "$raw" >"$snap"
   at=$("${sox[@]}" "$snap" -t raw - trim "$from" silence 1 0.005 1% | wc -c |
     awk -v t="$(stat -c %s "$snap")" -v f="$from" '{ printf "%.3f", f + (t - f * 176400 - $1) / 176400 }')
-  hz=$("${sox[@]}" "$snap" -n trim "$(awk -v a="$at" -v o="${5:-0.02}" 'BEGIN { print a + o }')" 0.1 \
+  hz=$("${sox[@]}" "$snap" -n trim "$(awk -v a="$at" -v o="${5:-0.02}" 'BEGIN { print a + o }')" \
+    "${E2E_PITCH_SPAN:-0.1}" \
     remix 1,2 stat 2>&1 | awk '/Rough +frequency/ {print $3}')
   e2e_log "$4: ${hz:-nothing} Hz at $at s (expected $3 Hz soon after $from s)"
-  awk -v a="$at" -v f="$from" -v h="${hz:-0}" -v e="$3" \
-    'BEGIN { exit !(a - f < 0.5 && h > e * 0.95 && h < e * 1.05) }' || e2e_fail "$4 was not heard"
+  awk -v a="$at" -v f="$from" -v h="${hz:-0}" -v e="$3" -v t="${E2E_PITCH_TOLERANCE:-0.05}" \
+    'BEGIN { exit !(a - f < 0.5 && h > e * (1 - t) && h < e * (1 + t)) }' || e2e_fail "$4 was not heard"
   E2E_AT=$at
 }
 

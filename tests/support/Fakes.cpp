@@ -7,6 +7,7 @@
 #include <random>
 #include <sstream>
 
+#include "sound/WavFile.h"
 #include "tests/support/Story.h"
 
 namespace fake {
@@ -18,12 +19,6 @@ struct Ended {
 struct Quiet {};
 
 constexpr int kRate = 22050;
-
-uint32_t Le32(const std::string& bytes, size_t at) {
-  uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-  return value;
-}
 
 }  // namespace
 
@@ -64,10 +59,9 @@ bool FakeSound::Open(std::string& reason) {
 std::unique_ptr<sound::Clip> FakeSound::CreateClip(const std::filesystem::path& wav,
                                                    sound::ClipSlot slot) {
   const std::string bytes = ReadFile(wav);
-  if (bytes.size() < 44 || bytes.compare(0, 4, "RIFF") != 0) return nullptr;
-  const int64_t rate = Le32(bytes, 28);
-  const int64_t ms = (int64_t{Le32(bytes, 40)} * 1000 + rate / 2) / rate;
-  return std::make_unique<FakeClip>(*this, wav.stem().string(), slot, ms);
+  const sound::WavReading reading = sound::ReadWav(bytes);
+  if (!reading.clip) return nullptr;
+  return std::make_unique<FakeClip>(*this, wav.stem().string(), slot, reading.clip->Milliseconds());
 }
 
 std::optional<int64_t> FakeSound::NextEnd() const {
