@@ -5,6 +5,7 @@ import { createAudio } from './audio.js';
 import { createFolder } from './folder.js';
 import { createHost } from './host.js';
 import { createMazeFileControls } from './files.js';
+import { handOn } from './focus.js';
 
 const byId = (id) => document.getElementById(id);
 
@@ -24,14 +25,7 @@ const host = createHost({
   ctrlAliases,
   area: byId('area'),
   caption: byId('caption'),
-  dialog: {
-    element: byId('dialog'),
-    title: byId('dialog-title'),
-    text: byId('dialog-text'),
-    fieldRow: byId('dialog-field-row'),
-    field: byId('dialog-field'),
-    buttons: byId('dialog-buttons'),
-  },
+  dialog: byId('dialog'),
   ended: { element: byId('ended'), text: byId('ended-text'), again: byId('again') },
 });
 const audio = createAudio({ onEnded: host.wakeUp, lastKeyDownAt: host.lastKeyDownAt });
@@ -54,6 +48,17 @@ globalThis.Module = {
 // What the tests and the benchmark read.
 globalThis.tarnwick = { host, audio, folder };
 
+// Focus that comes into the program's area from elsewhere goes to a landing
+// point inside it first (see focus.js), so that Orca announces the area and
+// hands it every key. The landing point, however it got the focus (closing a
+// dialog gives it back), hands it on to the area.
+const area = byId('area');
+const areaEntry = byId('area-entry');
+area.addEventListener('focus', (event) => {
+  if (!area.contains(event.relatedTarget)) areaEntry.focus();
+});
+areaEntry.addEventListener('focus', () => handOn(areaEntry, () => area.focus()));
+
 byId('start').addEventListener('click', () => {
   audio.unlock();
   byId('welcome').hidden = true;
@@ -69,7 +74,7 @@ byId('fullscreen')?.addEventListener('click', async () => {
   } catch {
     // Without either, Ctrl+G still jumps to the goal.
   }
-  if (!byId('area').hidden) byId('area').focus();
+  if (!area.hidden) area.focus();
 });
 
 const script = document.createElement('script');
