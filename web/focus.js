@@ -6,12 +6,16 @@
 // first to a landing point, then, once the browser has reported that move, on
 // to its target.
 
-// Long enough for the browser to report each focus change on its own.
+// Long enough for a screen reader to take in one focus change before the next.
 const PAUSE_MS = 400;
 
-// With the focus on `landing`, runs `arrive` (which focuses the target) after
-// the pause, unless the focus has gone elsewhere meanwhile. A key pressed
-// during the pause arrives first, so that it reaches the target.
+const nextFrame = () => new Promise((resolve) => { requestAnimationFrame(resolve); });
+
+// With the focus on `landing`, runs `arrive` (which focuses the target) once
+// the browser has drawn the page twice (it reports focus changes to screen
+// readers as it draws, Firefox only then) and the pause has passed, unless
+// the focus has gone elsewhere meanwhile. A key pressed meanwhile arrives
+// first, so that it reaches the target.
 export function handOn(landing, arrive) {
   let done = false;
   const finish = () => {
@@ -21,5 +25,5 @@ export function handOn(landing, arrive) {
     if (document.activeElement === landing) arrive();
   };
   landing.addEventListener('keydown', finish, true);
-  setTimeout(finish, PAUSE_MS);
+  nextFrame().then(nextFrame).then(() => setTimeout(finish, PAUSE_MS));
 }

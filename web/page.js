@@ -48,16 +48,21 @@ globalThis.Module = {
 // What the tests and the benchmark read.
 globalThis.tarnwick = { host, audio, folder };
 
-// Focus that comes into the program's area from elsewhere goes to a landing
-// point inside it first (see focus.js), so that Orca announces the area and
-// hands it every key. The landing point, however it got the focus (closing a
-// dialog gives it back), hands it on to the area.
+// Focus given to the program's area goes to its instructions first (see
+// focus.js), so that Orca announces the area and hands it every key. The
+// instructions, however they got the focus (closing a dialog gives it back),
+// hand it on to the area.
 const area = byId('area');
 const areaEntry = byId('area-entry');
-area.addEventListener('focus', (event) => {
-  if (!area.contains(event.relatedTarget)) areaEntry.focus();
+let handedOn = false;
+area.addEventListener('focus', () => {
+  if (!handedOn) areaEntry.focus();
 });
-areaEntry.addEventListener('focus', () => handOn(areaEntry, () => area.focus()));
+areaEntry.addEventListener('focus', () => handOn(areaEntry, () => {
+  handedOn = true;
+  area.focus();
+  handedOn = false;
+}));
 
 byId('start').addEventListener('click', () => {
   audio.unlock();
