@@ -62,6 +62,6 @@ until_there 600 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" 2>/dev/
 
 status=0
 "$@" || status=$?
-# What Orca spoke, kept for a failed run.
-if [ "$status" -ne 0 ] && [ -n "${ORCA_KEEP:-}" ]; then cp "$ORCA_LOG" "$ORCA_KEEP"; fi
+# ORCA_KEEP names a file to keep Orca's whole log in, to see what it did.
+if [ -n "${ORCA_KEEP:-}" ]; then cp "$ORCA_LOG" "$ORCA_KEEP"; fi
 exit $status
