@@ -64,10 +64,14 @@ areaEntry.addEventListener('focus', () => handOn(areaEntry, () => {
   handedOn = false;
 }));
 
+// The welcome goes once the program has taken the focus: removed at once,
+// the focused Start button takes Orca's announcement of the program's first
+// focus with it (Firefox reports both together).
+const WELCOME_STAYS_MS = 1000;
 byId('start').addEventListener('click', () => {
   audio.unlock();
-  byId('welcome').hidden = true;
   host.start();
+  setTimeout(() => { byId('welcome').hidden = true; }, WELCOME_STAYS_MS);
 });
 byId('again').addEventListener('click', () => location.reload());
 // Fullscreen lets a page hold the keys the browser keeps, Ctrl+W among them,
