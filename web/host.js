@@ -1,6 +1,7 @@
 // The page side of the program's window: keys, the timer and dialog answers
 // become queued events, which the program takes when it yields. Listeners
 // only queue; they never call into the program.
+import { createDialogs } from './dialog.js';
 
 // The kinds of queued events, numbered once for the page and the program:
 // the build makes events.js from its one list.
@@ -32,7 +33,6 @@ export function createHost({ programName, area, caption, dialog, ended, ctrlLett
   let tickQueued = false;
   let timer = null;
   let running = true;
-  let answer = -1;
   let lastMessage = '';
   let lastKeyDownAt = 0;
   let startedAt = 0;
@@ -79,49 +79,13 @@ export function createHost({ programName, area, caption, dialog, ended, ctrlLett
   });
   // Keys still down when the focus leaves would never see their key-up here.
   area.addEventListener('blur', () => held.clear());
+  const dialogs = createDialogs({ template: dialog, area, isRunning: () => running,
+    onAnswer: () => post({ type: WAKE_UP }) });
   // The browser's own question before a page with unsaved work is left.
   addEventListener('beforeunload', (event) => {
     if (!unsaved) return;
     event.preventDefault();
     event.returnValue = '';
-  });
-
-  function closeDialog(chosen) {
-    answer = chosen;
-    dialog.element.close();
-    area.focus();
-    post({ type: WAKE_UP });
-  }
-  // Enter in the text field answers OK, as in a desktop input box.
-  dialog.field.addEventListener('keydown', (event) => {
-    if (event.key !== 'Enter') return;
-    event.preventDefault();
-    closeDialog(0);
-  });
-  // Escape is taken before it becomes the browser's close request, which
-  // the page may not refuse twice in a row; other close requests answer as
-  // Escape does, and a question closed anyway opens again.
-  function escape(event) {
-    event.preventDefault();
-    if (dialog.escapeAnswer >= 0 && answer < 0) closeDialog(dialog.escapeAnswer);
-  }
-  // Y and N answer a question, as in a desktop box: a button answers to the
-  // first letter of its label, where there is no text field to type in.
-  dialog.element.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape') escape(event);
-    if (!dialog.fieldRow.hidden || event.ctrlKey || event.altKey || event.metaKey) return;
-    const labels = [...dialog.buttons.children].map((button) => button.textContent[0].toLowerCase());
-    const chosen = labels.indexOf(event.key.toLowerCase());
-    if (chosen >= 0 && answer < 0) {
-      event.preventDefault();
-      closeDialog(chosen);
-    }
-  });
-  dialog.element.addEventListener('cancel', escape);
-  dialog.element.addEventListener('close', () => {
-    if (answer >= 0 || !running) return;
-    dialog.element.showModal();
-    dialog.buttons.firstChild.focus();
   });
 
   return {
@@ -153,30 +117,16 @@ export function createHost({ programName, area, caption, dialog, ended, ctrlLett
     isStarted: () => started,
     setUnsaved(value) { unsaved = value; },
     openDialog(text, title, buttons, escapeAnswer, withField) {
-      answer = -1;
-      dialog.escapeAnswer = escapeAnswer;
-      dialog.title.textContent = title;
-      dialog.text.textContent = text;
       lastMessage = text;
-      dialog.fieldRow.hidden = !withField;
-      dialog.field.value = '';
-      dialog.buttons.replaceChildren(...buttons.map((label, index) => {
-        const button = document.createElement('button');
-        button.type = 'button';
-        button.textContent = label;
-        button.addEventListener('click', () => closeDialog(index));
-        return button;
-      }));
-      dialog.element.showModal();
-      (withField ? dialog.field : dialog.buttons.firstChild).focus();
+      dialogs.open(text, title, buttons, escapeAnswer, withField);
     },
-    dialogAnswer: () => answer,
-    dialogField: () => dialog.field.value,
+    dialogAnswer: () => dialogs.answer(),
+    dialogField: () => dialogs.field(),
     end(status, why) {
       running = false;
       clearInterval(timer);
       queue.length = 0;
-      if (dialog.element.open) dialog.element.close();
+      dialogs.dismiss();
       area.hidden = true;
       // The reason stays readable on the page once its dialog has gone.
       const reason = why || (status !== 0 && lastMessage) || '';

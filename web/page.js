@@ -5,6 +5,7 @@ import { createAudio } from './audio.js';
 import { createFolder } from './folder.js';
 import { createHost } from './host.js';
 import { createMazeFileControls } from './files.js';
+import { handOn } from './focus.js';
 
 const byId = (id) => document.getElementById(id);
 
@@ -24,14 +25,7 @@ const host = createHost({
   ctrlAliases,
   area: byId('area'),
   caption: byId('caption'),
-  dialog: {
-    element: byId('dialog'),
-    title: byId('dialog-title'),
-    text: byId('dialog-text'),
-    fieldRow: byId('dialog-field-row'),
-    field: byId('dialog-field'),
-    buttons: byId('dialog-buttons'),
-  },
+  dialog: byId('dialog'),
   ended: { element: byId('ended'), text: byId('ended-text'), again: byId('again') },
 });
 const audio = createAudio({ onEnded: host.wakeUp, lastKeyDownAt: host.lastKeyDownAt });
@@ -54,10 +48,30 @@ globalThis.Module = {
 // What the tests and the benchmark read.
 globalThis.tarnwick = { host, audio, folder };
 
+// Focus given to the program's area goes to its instructions first (see
+// focus.js), so that Orca announces the area and hands it every key. The
+// instructions, however they got the focus (closing a dialog gives it back),
+// hand it on to the area.
+const area = byId('area');
+const areaEntry = byId('area-entry');
+let handedOn = false;
+area.addEventListener('focus', () => {
+  if (!handedOn) areaEntry.focus();
+});
+areaEntry.addEventListener('focus', () => handOn(areaEntry, () => {
+  handedOn = true;
+  area.focus();
+  handedOn = false;
+}));
+
+// The welcome goes once the program has taken the focus: removed at once,
+// the focused Start button takes Orca's announcement of the program's first
+// focus with it (Firefox reports both together).
+const WELCOME_STAYS_MS = 1000;
 byId('start').addEventListener('click', () => {
   audio.unlock();
-  byId('welcome').hidden = true;
   host.start();
+  setTimeout(() => { byId('welcome').hidden = true; }, WELCOME_STAYS_MS);
 });
 byId('again').addEventListener('click', () => location.reload());
 // Fullscreen lets a page hold the keys the browser keeps, Ctrl+W among them,
@@ -69,7 +83,7 @@ byId('fullscreen')?.addEventListener('click', async () => {
   } catch {
     // Without either, Ctrl+G still jumps to the goal.
   }
-  if (!byId('area').hidden) byId('area').focus();
+  if (!area.hidden) area.focus();
 });
 
 const script = document.createElement('script');

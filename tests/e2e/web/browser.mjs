@@ -1,12 +1,27 @@
 // Serving a site folder with Python's static server and opening its page in
-// Debian's chromium, headless. Shared by the browser tests and the web bench.
+// a browser. Shared by the browser tests, the screen-reader tests and the web
+// bench.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 export const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
+
+export const MAZE_FILE_MESSAGE = "Error reading maze file. Please ensure the mazes in the game's folder "
+  + 'are in numerical order.';
+
+// A copy of the built site (of links) whose maze 1 is no maze file; the
+// caller removes it.
+export function siteWithBrokenMaze() {
+  const folder = mkdtempSync(join(tmpdir(), 'tarnwick-site-'));
+  for (const name of readdirSync(process.env.TARNWICK_SITE)) {
+    if (name !== '1.maz') symlinkSync(join(process.env.TARNWICK_SITE, name), join(folder, name));
+  }
+  writeFileSync(join(folder, '1.maz'), 'not a maze\r\n');
+  return folder;
+}
 
 // Starts python3 -m http.server on a free port; resolves to { url, stop }.
 export function serve(folder) {
@@ -23,15 +38,33 @@ export function serve(folder) {
   });
 }
 
+// The browsers the pages are tested in: Debian's chromium, and Debian's
+// firefox-esr, driven over WebDriver BiDi. TARNWICK_BROWSER picks one.
+export const BROWSER = process.env.TARNWICK_BROWSER || 'chromium';
+const FIREFOX = process.env.FIREFOX || '/usr/bin/firefox-esr';
+
 // A fresh profile each time; the flags keep the browser off the network.
-export async function launch() {
+// With `screen` the browser opens a window on the display with `url` (the
+// page a user opened, focused as when typed), its accessibility on for a
+// screen reader; otherwise it is headless.
+export async function launch({ browser: name = BROWSER, screen = false, url } = {}) {
+  const pages = url ? [url] : [];
+  if (name === 'firefox') {
+    const browser = await puppeteer.launch({ browser: 'firefox', executablePath: FIREFOX,
+      headless: !screen, defaultViewport: null, args: pages });
+    return { browser, close: () => browser.close() };
+  }
   const profile = mkdtempSync(join(tmpdir(), 'tarnwick-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: CHROMIUM,
-    headless: true,
-    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-quic', '--no-first-run',
+    headless: !screen,
+    defaultViewport: null,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      `--user-data-dir=${profile}`],
+      `--user-data-dir=${profile}`,
+      ...(screen ? ['--force-renderer-accessibility', '--window-position=0,0', '--window-size=1024,768']
+        : ['--headless']),
+      ...pages],
   });
   return {
     browser,

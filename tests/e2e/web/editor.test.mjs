@@ -28,7 +28,7 @@ let chromium;
 let downloads;
 before(async () => {
   site = await serve(process.env.TARNWICK_SITE);
-  chromium = await launch();
+  chromium = await launch({ browser: 'chromium' });
   downloads = mkdtempSync(join(tmpdir(), 'tarnwick-downloads-'));
 });
 after(async () => {
@@ -125,7 +125,8 @@ test('a maze made in the editor survives a failed save, then plays in the game',
   await press(page, 'Escape');
   await new Promise((resolve) => { setTimeout(resolve, 300); });
   await dialogSays(page, 'Save changes to maze?');
-  assert.equal(focusedIn(await accessibleNodes(page))?.name, 'Yes');
+  const question = focusedIn(await accessibleNodes(page));
+  assert.deepEqual([question?.role, question?.description], ['dialog', 'Save changes to maze?']);
   await press(page, 'Enter');
   await dialogSays(page, STORAGE_FULL);
   await press(page, 'Enter');

@@ -9,7 +9,7 @@ const MOST_OF_A_CORE = 0.02;
 
 test('the renderer uses under 2% of a core while the menu sits idle', async () => {
   const site = await serve(process.env.TARNWICK_SITE);
-  const chromium = await launch();
+  const chromium = await launch({ browser: 'chromium' });
   try {
     const { page } = await startGame(chromium.browser, site.url);
     await waitForClip(page, '1');

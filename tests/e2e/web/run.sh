@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The browser tests: builds the site, installs puppeteer-core from the lock
-# file (it never fetches a browser: Debian's chromium is used), then runs
-# every *.test.mjs here against the served site. The story walks its mazes
-# with the route finder of the native build given.
+# file (it never fetches a browser: Debian's chromium and firefox-esr are
+# used), then runs every *.test.mjs here against the served site in
+# chromium, and the story again in firefox. The story walks its mazes with
+# the route finder of the native build given.
 #
 #   tests/e2e/web/run.sh <native build folder>
 set -euo pipefail
@@ -19,4 +20,11 @@ status=0
 for test in tests/e2e/web/*.test.mjs; do
   node --test "$test" || status=1
 done
+# Firefox's audio clock runs only with a sound output.
+source tests/e2e/sound-server.sh
+sounds=$(mktemp -d)
+sound_server "$sounds"
+TARNWICK_BROWSER=firefox node --test tests/e2e/web/story.test.mjs || status=1
+kill "$SOUND_SERVER_PID"
+rm -rf "$sounds"
 exit $status

@@ -1,6 +1,6 @@
 // A player's evening in the browser, as heard through the Web Audio trace:
 // the menu, maze 1 walked to its goal with both readouts, maze 3 with its
-// key and door, and the quit entry.
+// key and door, and the quit entry. Run in each browser (TARNWICK_BROWSER).
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { join } from 'node:path';
@@ -17,13 +17,13 @@ const route = (maze) => execFileSync(MAZEROUTE, [join(SITE, maze)], { encoding: 
   .trim().split('\n').map((step) => ARROWS[step]);
 
 let site;
-let chromium;
+let browser;
 before(async () => {
   site = await serve(SITE);
-  chromium = await launch();
+  browser = await launch();
 });
 after(async () => {
-  await chromium?.close();
+  await browser?.close();
   site?.stop();
 });
 
@@ -48,7 +48,7 @@ async function walk(page, keys) {
 }
 
 test('the menu, two mazes walked to their goals, the readouts, a key, a door and quitting', async () => {
-  const { page, errors } = await startGame(chromium.browser, site.url);
+  const { page, errors } = await startGame(browser.browser, site.url);
   // The playing area takes focus before the intro's first sound starts.
   await waitForClip(page, 'mazeIntro');
   const opening = await played(page);
@@ -65,7 +65,7 @@ test('the menu, two mazes walked to their goals, the readouts, a key, a door and
 
   // Maze 1 starts at 46,50; its goal lies at 54,50.
   assert.deepEqual(clips(await pressAndHear(page, 'Enter')), ['go']);
-  const position = await pressAndHear(page, 'Space', 3);
+  const position = await pressAndHear(page, ' ', 3);
   assert.deepEqual(clips(position), ['40', '6', '50']);
   assert.ok(position.every((entry) => entry.slot === 'announcement'));
   assert.deepEqual(clips(await pressAndHear(page, 'KeyW', 3)), ['50', '4', '50']);
