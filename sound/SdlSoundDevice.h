@@ -22,8 +22,10 @@ struct MixerState;
 
 class SdlSoundDevice final : public SoundDevice {
  public:
-  // 128 frames at 44.1 kHz is 2.9 ms: a step starts promptly after its key,
-  // with room enough that a busy machine does not break up the sound.
+  // 128 frames at 44.1 kHz is 2.9 ms: a step is mixed within 3 ms of its key,
+  // and SDL asks PulseAudio for a stream buffer of the same 2.9 ms. The
+  // mixer's thread sleeps through silence, so the short buffer costs nothing
+  // while the game is quiet.
   static constexpr int kBufferFrames = 128;
 
   // Another buffer size is for measuring only: the programs use the one above.
