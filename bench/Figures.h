@@ -2,6 +2,7 @@
 // The benchmark's figures: samples, their median and 95th percentile, the
 // report every figure is printed in, and the figures themselves.
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -61,8 +62,10 @@ struct Settings {
   int startUpRuns = 15;
   int clipRuns = 500;
   int searchRuns = 15;
-  // The key storm on the sound server.
-  int stormSeconds = 60;
+  // Steps timed on each sound server, and its key storm: presses and
+  // releases 1 ms apart.
+  int serverSteps = 200;
+  int stormKeys = 20'000;
 };
 
 // 1: key to sound through the real game in "game" mode.
@@ -74,13 +77,15 @@ void KeyToSoundGame(Report& report, const Settings& settings, GameSession& game)
 Summary WaitingClip(Report& report, const Settings& settings);
 void WaitingInGame(Report& report, const Settings& settings, GameSession& game,
                    const Summary& spin);
-// The maze menu's idle processor use over `runs` 3-second waits, in % of a
-// core; the game must be walking, and walks again afterwards.
-Summary MenuIdleCpu(GameSession& game, int runs);
+// The maze menu's idle processor use over `runs` waits of `waitMs`, in % of
+// a core; the game must be walking, and walks again afterwards.
+Summary MenuIdleCpu(GameSession& game, int runs, int waitMs);
+// The process's processor use over the wait, in % of a core.
+double CoreUseOver(const std::function<void()>& wait);
 
-// 1d: key to sink on a real sound server, with the mixer buffer in use, the
-// menu's idle processor use and the stream's underruns during a key storm.
-// Not measured when no server was started for it.
+// 1d: key to sink on each sound server scripts/bench started, with the mixer
+// buffer in use, the first step after a silence, idle processor use and the
+// stream's underruns during a key storm.
 void ServerLatency(Report& report, const Settings& settings);
 
 // 3: start-up, in fresh processes of this program.

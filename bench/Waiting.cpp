@@ -63,14 +63,14 @@ Figure WaitFigure(const std::string& id, const std::string& name, const CoreUse&
   return figure;
 }
 
-CoreUse MeasureMenuIdle(GameSession& game, int runs) {
+CoreUse MeasureMenuIdle(GameSession& game, int runs, int waitMs) {
   CoreUse samples;
   for (int run = 0; run < runs; ++run) {
     bool armed = false;
     bool measured = false;
     CoreMeter meter;
     // The menu speaks its first entry once its opening clip is over; from
-    // half a second later it sits idle, and is measured for 3 seconds.
+    // half a second later it sits idle, and is measured.
     game.stack.device.onPlay = [&](sound::ClipSlot slot, const std::string&) {
       if (armed || slot != sound::ClipSlot::Announcement || game.form.FormMode != game::kModeMenu) {
         return;
@@ -78,7 +78,7 @@ CoreUse MeasureMenuIdle(GameSession& game, int runs) {
       armed = true;
       After(500, [&] {
         meter.Start();
-        After(kWaitMs, [&] {
+        After(waitMs, [&] {
           meter.Stop(samples);
           measured = true;
           // Back to the maze: Enter chooses entry 1 again.
@@ -89,7 +89,7 @@ CoreUse MeasureMenuIdle(GameSession& game, int runs) {
     // Esc runs the menu inside its key-down; any key cuts its opening clip.
     PressKey(game.stack.host, Key::Escape);
     After(100, [&] { PressKey(game.stack.host, Key::A); });
-    const int64_t deadline = NowNs() + 20'000'000'000;
+    const int64_t deadline = NowNs() + 20'000'000'000 + int64_t{waitMs} * 1'000'000;
     while (!(measured && game.form.FormMode == game::kModeGame)) {
       if (NowNs() > deadline) throw std::runtime_error("the menu did not come and go");
       RunEventLoopFor(50);
@@ -141,11 +141,17 @@ void WaitingInGame(Report& report, const Settings& settings, GameSession& game,
   }
   report.Add(WaitFigure("2c", "CPU of the game in \"game\" mode, no keys, 3 s", walking, spin));
   report.Add(WaitFigure("2b", "CPU of the maze menu sitting idle, 3 s",
-                        MeasureMenuIdle(game, settings.waitRuns), spin));
+                        MeasureMenuIdle(game, settings.waitRuns, kWaitMs), spin));
 }
 
-Summary MenuIdleCpu(GameSession& game, int runs) {
-  return Summarize(MeasureMenuIdle(game, runs).total);
+Summary MenuIdleCpu(GameSession& game, int runs, int waitMs) {
+  return Summarize(MeasureMenuIdle(game, runs, waitMs).total);
+}
+
+double CoreUseOver(const std::function<void()>& wait) {
+  CoreUse use;
+  Measure(use, wait);
+  return use.total.front();
 }
 
 }  // namespace bench

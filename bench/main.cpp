@@ -1,7 +1,7 @@
 // The benchmark: every figure, with its median, 95th percentile, baseline
-// and target, in one run. Usage: tarnwick_bench [--quick] [--storm-seconds N]
-// (--quick takes fewer samples, for a first look; N is the length of each
-// key storm on the sound server, 60 s unless told).
+// and target, in one run. Usage: tarnwick_bench [--quick] [--storm-keys N]
+// (--quick takes fewer samples, for a first look; N is the number of key
+// events in each storm on a sound server, 20000 unless told).
 
 #include <unistd.h>
 
@@ -42,11 +42,11 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--quick") {
-      settings = {300, 2, 5, 100, 3, 10};
-    } else if (arg == "--storm-seconds" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
-      settings.stormSeconds = std::atoi(argv[++i]);
+      settings = {300, 2, 5, 100, 3, 100, 4000};
+    } else if (arg == "--storm-keys" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
+      settings.stormKeys = std::atoi(argv[++i]);
     } else {
-      std::cerr << "usage: tarnwick_bench [--quick] [--storm-seconds N]\n";
+      std::cerr << "usage: tarnwick_bench [--quick] [--storm-keys N]\n";
       return 2;
     }
   }
@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
       Allow("2c");
       bench::WaitingInGame(report, settings, game, spin);
     }
-    // A game started afresh on the sound server, and its storm.
-    Allow("1d", 90 + settings.stormSeconds);
+    // A game started afresh on each sound server, and its storm.
+    Allow("1d", 300 + settings.stormKeys / 100);
     bench::ServerLatency(report, settings);
     Allow("3");
     bench::StartUp(report, settings);

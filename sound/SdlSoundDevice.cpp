@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <pthread.h>
+#include <sched.h>
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +14,7 @@
 
 #include "sound/BeepTone.h"
 #include "sound/PanLaw.h"
+#include "sound/SilenceGate.h"
 
 namespace sound {
 
@@ -26,17 +29,30 @@ struct DecodedClip {
   std::shared_ptr<Mix_Chunk> samples;
 };
 
+namespace {
+
+constexpr int kOutputFrequency = 44100;
+constexpr int kOutputChannels = 2;
+// The mixer's thread sleeps after half a second of silence, as awake it
+// wakes every 0.7 ms for the server; the next clip wakes it.
+constexpr int64_t kFramesBeforeSleep = kOutputFrequency / 2;
+
+}  // namespace
+
 struct MixerState {
   bool open = false;
   // By path, for this opening of the mixer only: another opening may
   // convert to another format.
   std::map<std::string, DecodedClip> decoded;
+  // Every call into the mixer from the window thread passes it.
+  SilenceGate gate{kFramesBeforeSleep};
+  int frameBytes = 4;
+  std::mutex mixListenerMutex;
+  std::function<void(int)> mixListener;
 };
 
 namespace {
 
-constexpr int kOutputFrequency = 44100;
-constexpr int kOutputChannels = 2;
 // The programs name a few dozen clips; a folder with far more starts over.
 constexpr size_t kMaxDecodedClips = 128;
 
@@ -75,8 +91,8 @@ void InstallListener(std::function<void()> listener) {
 class SdlClip final : public Clip {
  public:
   // The chunk plays the decoded samples, which the clip keeps alive.
-  SdlClip(std::shared_ptr<const MixerState> state, std::shared_ptr<Mix_Chunk> samples,
-          Mix_Chunk* chunk, ClipSlot slot)
+  SdlClip(std::shared_ptr<MixerState> state, std::shared_ptr<Mix_Chunk> samples, Mix_Chunk* chunk,
+          ClipSlot slot)
       : state_(std::move(state)),
         samples_(std::move(samples)),
         chunk_(chunk),
@@ -84,18 +100,26 @@ class SdlClip final : public Clip {
 
   ~SdlClip() override {
     Stop();
+    SilenceGate::Call call(state_->gate);
     // Freeing also halts any channel still on the chunk; once the mixer is
-    // closed it only frees memory. The samples stay with their owner.
+    // closed it only frees memory. The samples go with the last clip on
+    // them once their file has changed, so within the call.
     Mix_FreeChunk(chunk_);
+    samples_.reset();
   }
 
   SdlClip(const SdlClip&) = delete;
   SdlClip& operator=(const SdlClip&) = delete;
 
-  bool IsPlaying() const override { return state_->open && OnChannel(); }
+  bool IsPlaying() const override {
+    if (!state_->open) return false;
+    SilenceGate::Call call(state_->gate);
+    return OnChannel();
+  }
 
   void Play() override {
     if (!state_->open) return;
+    SilenceGate::Call call(state_->gate);
     // Restarting a channel drops its pan, so halt first and pan afterwards.
     if (Mix_Playing(channel_) != 0) Mix_HaltChannel(channel_);
     ApplyPan();
@@ -110,11 +134,15 @@ class SdlClip final : public Clip {
 
   void SetPan(int32_t pan) override {
     pan_ = pan;
-    if (IsPlaying()) ApplyPan();
+    if (!state_->open) return;
+    SilenceGate::Call call(state_->gate);
+    if (OnChannel()) ApplyPan();
   }
 
   void Stop() override {
-    if (IsPlaying()) Mix_HaltChannel(channel_);
+    if (!state_->open) return;
+    SilenceGate::Call call(state_->gate);
+    if (OnChannel()) Mix_HaltChannel(channel_);
   }
 
  private:
@@ -127,7 +155,7 @@ class SdlClip final : public Clip {
     }
   }
 
-  std::shared_ptr<const MixerState> state_;
+  std::shared_ptr<MixerState> state_;
   std::shared_ptr<Mix_Chunk> samples_;
   Mix_Chunk* chunk_;
   int channel_;
@@ -138,6 +166,7 @@ class SdlClip final : public Clip {
 // The file's samples in the output format: from the decoded clips while the
 // file is unchanged, otherwise read afresh (and kept when it can be read).
 std::shared_ptr<Mix_Chunk> DecodedSamples(MixerState& state, const std::filesystem::path& wav) {
+  SilenceGate::Call call(state.gate);
   const std::string key = wav.string();
   std::error_code error;
   const std::filesystem::file_time_type modified = std::filesystem::last_write_time(wav, error);
@@ -161,6 +190,29 @@ std::shared_ptr<Mix_Chunk> DecodedSamples(MixerState& state, const std::filesyst
     state.decoded[key] = {modified, size, samples};
   }
   return samples;
+}
+
+// A 3 ms buffer leaves the mixer's thread no time to wait behind a busy
+// machine's other work, so it runs before it where the system allows
+// (real-time, below the sound servers' own threads); elsewhere it keeps the
+// raised priority SDL gave it.
+void RunBeforeOtherWork() {
+  sched_param param{};
+  param.sched_priority = 4;
+  pthread_setschedparam(pthread_self(), SCHED_RR, &param);
+}
+
+// After each mix, on the mixer's thread.
+void SDLCALL AfterMix(int /*channel*/, void* /*stream*/, int bytes, void* data) {
+  thread_local bool first = true;
+  if (std::exchange(first, false)) RunBeforeOtherWork();
+  auto& state = *static_cast<MixerState*>(data);
+  const int playing = Mix_Playing(-1);
+  {
+    std::lock_guard<std::mutex> lock(state.mixListenerMutex);
+    if (state.mixListener) state.mixListener(playing);
+  }
+  state.gate.AfterMix(bytes / state.frameBytes, playing == 0);
 }
 
 }  // namespace
@@ -198,6 +250,11 @@ bool SdlSoundDevice::Open(std::string& reason) {
   MakeBeep(frequency, channels);
   InstallListener(listener_);
   Mix_ChannelFinished(OnChannelFinished);
+  state_->frameBytes = channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
+  // A recording (SDL's disk driver) keeps its silences.
+  if (std::string(SDL_GetCurrentAudioDriver()) != "disk") {
+    Mix_RegisterEffect(MIX_CHANNEL_POST, AfterMix, nullptr, state_.get());
+  }
   state_->open = true;
   return true;
 }
@@ -207,6 +264,7 @@ std::unique_ptr<Clip> SdlSoundDevice::CreateClip(const std::filesystem::path& wa
     std::cerr << "Cannot load " << wav.string() << ": the audio output is not open\n";
     return nullptr;
   }
+  SilenceGate::Call call(state_->gate);
   std::shared_ptr<Mix_Chunk> samples = DecodedSamples(*state_, wav);
   if (!samples) return nullptr;
   Mix_Chunk* chunk = Mix_QuickLoad_RAW(samples->abuf, samples->alen);
@@ -235,6 +293,7 @@ void SdlSoundDevice::MakeBeep(int frequency, int channels) {
 
 void SdlSoundDevice::PlayBeep() {
   if (!state_->open || beepChunk_ == nullptr) return;
+  SilenceGate::Call call(state_->gate);
   const int channel = ChannelOf(ClipSlot::Beep);
   if (Mix_PlayChannel(channel, beepChunk_, 0) < 0) {
     std::cerr << "Cannot play the beep: " << Mix_GetError() << "\n";
@@ -248,6 +307,9 @@ void SdlSoundDevice::SetClipEndListener(std::function<void()> listener) {
 
 void SdlSoundDevice::Close() {
   if (!state_->open) return;
+  // The mixer's thread must be awake to end.
+  state_->gate.Close();
+  Mix_UnregisterAllEffects(MIX_CHANNEL_POST);
   // No end notification may reach the host once closing has begun; the
   // halts below would otherwise raise one on this thread.
   Mix_ChannelFinished(nullptr);
@@ -263,5 +325,12 @@ void SdlSoundDevice::Close() {
 }
 
 int SdlSoundDevice::Frequency() const { return frequency_; }
+
+void SdlSoundDevice::SetMixListener(std::function<void(int)> listener) {
+  std::lock_guard<std::mutex> lock(state_->mixListenerMutex);
+  state_->mixListener = std::move(listener);
+}
+
+int SdlSoundDevice::SilentSleeps() const { return state_->gate.Sleeps(); }
 
 }  // namespace sound

@@ -22,9 +22,11 @@ struct MixerState;
 
 class SdlSoundDevice final : public SoundDevice {
  public:
-  // 512 frames at 44.1 kHz is 11.6 ms: a step starts promptly after its key,
-  // with room enough that a busy machine does not break up the sound.
-  static constexpr int kBufferFrames = 512;
+  // 128 frames at 44.1 kHz is 2.9 ms: a step is mixed within 3 ms of its key,
+  // and SDL asks PulseAudio for a stream buffer of the same 2.9 ms. The
+  // mixer's thread sleeps through silence, so the short buffer costs nothing
+  // while the game is quiet.
+  static constexpr int kBufferFrames = 128;
 
   // Another buffer size is for measuring only: the programs use the one above.
   explicit SdlSoundDevice(int bufferFrames = kBufferFrames);
@@ -41,6 +43,12 @@ class SdlSoundDevice final : public SoundDevice {
 
   // The output rate once open.
   int Frequency() const;
+
+  // For measuring, while open: called on the mixer's thread after each mix
+  // with the number of channels playing; and how many times the mixer's
+  // thread has slept through a silence.
+  void SetMixListener(std::function<void(int playing)> listener);
+  int SilentSleeps() const;
 
  private:
   void MakeBeep(int frequency, int channels);

@@ -1,8 +1,14 @@
-// The pan law, numbers in words, and the announcement queue's limit.
+// The pan law, numbers in words, the announcement queue's limit, and the
+// mixer's sleep through silence.
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "sound/PanLaw.h"
+#include "sound/SilenceGate.h"
 #include "sound/SpokenNumbers.h"
 #include "tests/support/Fakes.h"
 
@@ -61,6 +67,56 @@ TEST(AnnouncementQueue, HoldsFifteenEntries) {
   for (int i = 0; i < 15; ++i) EXPECT_TRUE(s.queue.QueueClip("1.wav"));
   EXPECT_FALSE(s.queue.QueueClip("2.wav"));
   EXPECT_EQ(s.queue.Count(), 15);
+}
+
+// A mixer's thread mixing 100-frame buffers, silent unless told, until the
+// gate closes; the gate sleeps after 1000 silent frames.
+struct Mixing {
+  sound::SilenceGate gate{1000};
+  std::atomic<bool> sounding{false};
+  std::atomic<int> mixes{0};
+  std::atomic<bool> done{false};
+  std::thread thread{[this] {
+    while (!done) {
+      gate.AfterMix(100, !sounding);
+      ++mixes;
+      std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+  }};
+  ~Mixing() {
+    done = true;
+    gate.Close();
+    thread.join();
+  }
+  // Waits until the thread has slept `sleeps` times and stays asleep.
+  bool AsleepAfter(int sleeps) {
+    for (int i = 0; i < 2000 && gate.Sleeps() < sleeps; ++i) Pause();
+    const int before = mixes;
+    Pause();
+    return gate.Sleeps() == sleeps && mixes == before;
+  }
+  static void Pause() { std::this_thread::sleep_for(std::chrono::milliseconds(5)); }
+};
+
+TEST(SilenceGate, SleepsThroughSilenceAndWakesForEveryCall) {
+  Mixing m;
+  EXPECT_TRUE(m.AsleepAfter(1));
+  {
+    // Awake throughout a call, then asleep again after another silence.
+    sound::SilenceGate::Call call(m.gate);
+    const int before = m.mixes;
+    for (int i = 0; i < 40; ++i) Mixing::Pause();
+    EXPECT_GT(m.mixes, before + 10);
+    EXPECT_EQ(m.gate.Sleeps(), 1);
+  }
+  EXPECT_TRUE(m.AsleepAfter(2));
+  // Sound keeps it awake however long it lasts.
+  m.sounding = true;
+  { sound::SilenceGate::Call call(m.gate); }
+  for (int i = 0; i < 40; ++i) Mixing::Pause();
+  EXPECT_EQ(m.gate.Sleeps(), 2);
+  m.sounding = false;
+  EXPECT_TRUE(m.AsleepAfter(3));
 }
 
 }  // namespace
