@@ -1,5 +1,7 @@
 #include "platform/HostBase.h"
 
+#include <exception>
+#include <iostream>
 #include <utility>
 
 namespace platform {
@@ -22,6 +24,24 @@ std::string HostBase::TitleOrName(const std::string& title) const {
 
 void HostBase::RunOnEnd() const {
   if (onEnd_) onEnd_();
+}
+
+void HostBase::Guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    FailUnexpectedly(error.what());
+  } catch (...) {
+    FailUnexpectedly("unknown error");
+  }
+}
+
+void HostBase::FailUnexpectedly(const std::string& what) {
+  // Nothing of the program runs any more, whatever arrives during the box.
+  failing_ = true;
+  std::cerr << programName_ << ": unexpected error: " << what << "\n";
+  ShowFailure(what);
+  EndProgram(1);
 }
 
 }  // namespace platform

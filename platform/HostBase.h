@@ -19,6 +19,12 @@ class HostBase : public WindowHost {
   // Runs once just before the program ends (closes the audio).
   void SetOnEnd(std::function<void()> onEnd);
 
+  // Runs one of the program's handlers. An exception escaping it is an error
+  // nobody foresaw: its text goes to standard error and into a message box
+  // titled with the program's name, and the program ends with status 1 here,
+  // since it must not unwind through the window system.
+  void Guarded(const std::function<void()>& handler);
+
  protected:
   const std::string& ProgramName() const { return programName_; }
   std::string TitleOrName(const std::string& title) const;
@@ -27,11 +33,20 @@ class HostBase : public WindowHost {
   bool RunBeep() const;
   // Every EndProgram runs it first.
   void RunOnEnd() const;
+  // Set once an unforeseen error is being shown: the program hears nothing more.
+  bool Failing() const { return failing_; }
+  // Stops the timer and shows an unforeseen error's text in the host's own
+  // message box.
+  virtual void ShowFailure(const std::string& what) = 0;
 
  private:
   std::string programName_;
   std::function<void()> beep_;
   std::function<void()> onEnd_;
+  bool failing_ = false;
+
+  // Ends the program through EndProgram.
+  void FailUnexpectedly(const std::string& what);
 };
 
 }  // namespace platform

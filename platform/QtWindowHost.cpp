@@ -208,25 +208,11 @@ void QtWindowHost::Run(WindowEvents& events) {
   EndProgram(QApplication::exec());
 }
 
-void QtWindowHost::FailUnexpectedly(const std::string& what) {
-  // Nothing of the program runs any more, whatever arrives during the box.
-  failing_ = true;
+void QtWindowHost::ShowFailure(const std::string& what) {
   timer_->stop();
-  std::cerr << ProgramName() << ": unexpected error: " << what << "\n";
   QMessageBox box(QMessageBox::Critical, ToQt(ProgramName()), ToQt(what), QMessageBox::Ok,
                   window_.get());
   box.exec();
-  EndProgram(1);
-}
-
-void QtWindowHost::Guarded(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    FailUnexpectedly(error.what());
-  } catch (...) {
-    FailUnexpectedly("unknown error");
-  }
 }
 
 QWidget& QtWindowHost::Window() { return *window_; }
@@ -237,7 +223,7 @@ std::filesystem::path QtWindowHost::ProgramFolder() {
 
 void QtWindowHost::Deliver(const std::function<void(WindowEvents&)>& handler) {
   ++deliveries_;
-  if (events_ == nullptr || failing_) return;
+  if (events_ == nullptr || Failing()) return;
   Guarded([&] { handler(*events_); });
 }
 

@@ -47,14 +47,6 @@ class QtWindowHost final : public HostBase {
   // and runs the loop; the program ends when the loop does.
   [[noreturn]] void Run(WindowEvents& events);
 
-  // The end of the program after an error nobody foresaw: the error's text
-  // in a message box and on standard error, then exit status 1.
-  [[noreturn]] void FailUnexpectedly(const std::string& what);
-
-  // Runs one of the program's handlers; an exception escaping it ends the
-  // program here, since it must not unwind through Qt.
-  void Guarded(const std::function<void()>& handler);
-
   QWidget& Window();
   // The folder that holds the running program.
   static std::filesystem::path ProgramFolder();
@@ -68,6 +60,7 @@ class QtWindowHost final : public HostBase {
   void NoteWakeUp() { ++deliveries_; }
   // Gives the keyboard back to the window after a dialog.
   void Reactivate();
+  void ShowFailure(const std::string& what) override;
 
   WindowEvents* events_ = nullptr;
   std::unique_ptr<FormWidget> window_;
@@ -76,8 +69,6 @@ class QtWindowHost final : public HostBase {
   // Events handed to the program (keys, ticks, close requests, wake-ups),
   // so that DoEvents knows whether anything it waits for has come.
   uint64_t deliveries_ = 0;
-  // Set once an unexpected error is being shown: the program hears nothing more.
-  bool failing_ = false;
 };
 
 }  // namespace platform

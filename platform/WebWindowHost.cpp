@@ -117,6 +117,8 @@ void WebWindowHost::ShowMessage(const std::string& text, const std::string& titl
   RunDialog(text, title, "OK", 0, nullptr);
 }
 
+void WebWindowHost::ShowFailure(const std::string& what) { ShowMessage(what, ProgramName()); }
+
 bool WebWindowHost::AskYesNo(const std::string& text, const std::string& title) {
   return RunDialog(text, title, "Yes|No", kNoAnswer, nullptr) == 0;
 }

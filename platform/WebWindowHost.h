@@ -38,6 +38,7 @@ class WebWindowHost final : public HostBase {
   [[noreturn]] void Run(WindowEvents& events);
 
  private:
+  void ShowFailure(const std::string& what) override;
   // A modal dialog in the page with the given buttons (separated by "|") and,
   // when field is given, a text field. Events go on being delivered while
   // it is open, as under a desktop dialog; the keys stay with the dialog.

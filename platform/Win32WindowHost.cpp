@@ -140,23 +140,9 @@ void Win32WindowHost::Run(WindowEvents& events) {
   EndProgram(static_cast<int>(message.wParam));
 }
 
-void Win32WindowHost::FailUnexpectedly(const std::string& what) {
-  // Nothing of the program runs any more, whatever arrives during the box.
-  failing_ = true;
+void Win32WindowHost::ShowFailure(const std::string& what) {
   KillTimer(window_, kTimerId);
-  std::cerr << ProgramName() << ": unexpected error: " << what << "\n";
   MessageBoxW(window_, Widen(what).c_str(), Widen(ProgramName()).c_str(), MB_OK | MB_ICONERROR);
-  EndProgram(1);
-}
-
-void Win32WindowHost::Guarded(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    FailUnexpectedly(error.what());
-  } catch (...) {
-    FailUnexpectedly("unknown error");
-  }
 }
 
 std::filesystem::path Win32WindowHost::ProgramFolder() {
@@ -203,7 +189,7 @@ LRESULT Win32WindowHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: {
       bool cancel = false;
       Deliver([&](WindowEvents& events) { events.Form_Unload(cancel); });
-      if (!cancel && !failing_) EndProgram(0);
+      if (!cancel && !Failing()) EndProgram(0);
       return 0;
     }
     case kLoadMessage:
@@ -218,7 +204,7 @@ LRESULT Win32WindowHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32WindowHost::Deliver(const std::function<void(WindowEvents&)>& handler) {
-  if (events_ == nullptr || failing_) return;
+  if (events_ == nullptr || Failing()) return;
   Guarded([&] { handler(*events_); });
 }
 

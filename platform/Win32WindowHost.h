@@ -36,12 +36,6 @@ class Win32WindowHost final : public HostBase {
   // Delivers the program's load event once the message loop runs, and runs
   // the loop; the program ends when the loop does.
   [[noreturn]] void Run(WindowEvents& events);
-  // The end after an error nobody foresaw: its text in a message box titled
-  // with the program's name and on standard error, then exit status 1.
-  [[noreturn]] void FailUnexpectedly(const std::string& what);
-  // Runs a handler; an exception escaping it ends the program here, since it
-  // must not unwind through the system's dispatcher.
-  void Guarded(const std::function<void()>& handler);
 
   HWND Window() const { return window_; }
   // The folder that holds the running program.
@@ -54,10 +48,10 @@ class Win32WindowHost final : public HostBase {
   // Dispatches every pending message; false when there was none.
   bool DispatchPending();
   void Reactivate();
+  void ShowFailure(const std::string& what) override;
 
   HWND window_ = nullptr;
   WindowEvents* events_ = nullptr;
-  bool failing_ = false;
 };
 
 }  // namespace platform
