@@ -114,7 +114,10 @@ e2e_recorded() { [ "$(stat -c %s "$1")" -gt "$(awk -v s="$2" 'BEGIN { printf "%d
 # default 0.1, within E2E_PITCH_TOLERANCE, default 0.05 of it); sets E2E_AT
 # to its start.
 e2e_heard() {
-  local raw=$1 from=$2 at hz snap=$E2E_TMP/heard.raw sox=(sox -t raw -r 44100 -e signed -b 16 -c 2)
+  local raw=$1 from at hz snap=$E2E_TMP/heard.raw sox=(sox -t raw -r 44100 -e signed -b 16 -c 2)
+  # A mark before the recording's start is its start: sox reads a negative
+  # position as one counted back from the end.
+  from=$(awk -v f="$2" 'BEGIN { print (f > 0 ? f : 0) }')
   e2e_until 15 e2e_recorded "$raw" "$(awk -v f="$from" 'BEGIN { print f + 0.7 }')" ||
     e2e_fail "$4: the recording stopped"
   head -c "$(stat -c %s "$raw")" "$raw" >"$snap"
