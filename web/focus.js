@@ -13,17 +13,24 @@ const nextFrame = () => new Promise((resolve) => { requestAnimationFrame(resolve
 
 // With the focus on `landing`, runs `arrive` (which focuses the target) once
 // the browser has drawn the page twice (it reports focus changes to screen
-// readers as it draws, Firefox only then) and the pause has passed, unless
-// the focus has gone elsewhere meanwhile. A key pressed meanwhile arrives
-// first, so that it reaches the target.
+// readers as it draws, Firefox only then) and the pause has passed. A key
+// pressed meanwhile arrives first, so that it reaches the target. Once the
+// focus leaves the landing, the hand-on is off: left running, it would fire
+// the moment the focus came back there, straight after the screen reader
+// heard of that, which then says nothing at all.
 export function handOn(landing, arrive) {
   let done = false;
-  const finish = () => {
-    if (done) return;
+  const stop = () => {
     done = true;
     landing.removeEventListener('keydown', finish, true);
-    if (document.activeElement === landing) arrive();
+    landing.removeEventListener('blur', stop);
   };
+  function finish() {
+    if (done) return;
+    stop();
+    if (document.activeElement === landing) arrive();
+  }
   landing.addEventListener('keydown', finish, true);
+  landing.addEventListener('blur', stop);
   nextFrame().then(nextFrame).then(() => setTimeout(finish, PAUSE_MS));
 }
