@@ -20,8 +20,6 @@ async function openPage(url) {
   return { orca, browser, page };
 }
 
-const focusedId = (page) => page.evaluate(() => document.activeElement.id);
-
 // Presses a key that is the program's: Orca passes it on and the program
 // plays `clip` for it.
 async function programHears(orca, page, key, clip) {
@@ -63,7 +61,7 @@ test(`the editor's page under Orca in ${BROWSER}`, async () => {
     orca.type('abc');
     orca.key('Return');
     await orca.said(/Please enter the number of the maze you would like to edit or create/);
-    assert.equal(await focusedId(page), 'dialog-field', 'the prompt asked again has the focus in its field');
+    // Typed at once, as soon as the prompt is heard, the digit goes into the field.
     orca.type('9');
     orca.key('Return');
     await orca.said(/^Location: 1, 1 - Loomsel embedded/);
