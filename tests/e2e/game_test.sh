@@ -21,9 +21,7 @@ TARNWICK_TRACE=1 e2e_start "$folder" tarnwick "$audio"
 e2e_wait_active Tarnwick
 e2e_heard "$audio" 0 300 "the intro"
 e2e_heard "$audio" "$(awk -v a="$E2E_AT" 'BEGIN { print a + 1.55 }')" 500 "the menu's opening clip"
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys Return
-e2e_heard "$audio" "$mark" 900 "the start of maze 1"
+e2e_key_heard "$audio" Return 900 "the start of maze 1"
 # The load comes with the repeats, after the first press; a quick repeat
 # rate gives it many repeats to spoil in a short hold.
 xset r rate 250 50
@@ -38,12 +36,8 @@ e2e_heard "$audio" "$mark" 1200 "step 1, Right held"
 sleep 1
 steps=$(grep -c '^step at column' "$E2E_TMP/tarnwick.out" || true)
 [ "$steps" -eq 1 ] || e2e_fail "holding Right walked $steps cells, not one"
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys Right
-e2e_heard "$audio" "$mark" 1200 "step 2"
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys Right
-e2e_heard "$audio" "$mark" 1500 "the win" 0.3
+e2e_key_heard "$audio" Right 1200 "step 2"
+e2e_key_heard "$audio" Right 1500 "the win" 0.3
 e2e_heard "$audio" "$(awk -v a="$E2E_AT" 'BEGIN { print a + 1.25 }')" 500 "the menu after the win"
 e2e_close Tarnwick
 e2e_wait_status "$E2E_PID" 5

@@ -132,5 +132,14 @@ e2e_heard() {
   E2E_AT=$at
 }
 
+# e2e_key_heard <raw-file> <key> <hz> <what> [after]: presses the key, then
+# e2e_heard from that moment.
+e2e_key_heard() {
+  local mark
+  mark=$(e2e_audio_seconds "$1")
+  e2e_keys "$2"
+  e2e_heard "$1" "$mark" "${@:3}"
+}
+
 # A sine tone as a clip: 22050 Hz, mono, 16-bit.
 e2e_tone() { sox -n -r 22050 -c 1 -b 16 "$1" synth "$2" sine "$3" gain -6; }

@@ -26,21 +26,15 @@ e2e_keys Return
 wine_focus "Location: 1, 1 - Loomsel"
 
 e2e_keys Right Right
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys space
-e2e_heard "$audio" "$mark" 1000 "the wall placed at 3, 1"
+e2e_key_heard "$audio" space 1000 "the wall placed at 3, 1"
 sleep 0.4
 e2e_keys Down Down
 sleep 0.6
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys s
-e2e_heard "$audio" "$mark" 700 "the start placed at 3, 3"
+e2e_key_heard "$audio" s 700 "the start placed at 3, 3"
 sleep 0.4
 e2e_keys Right Right Right
 sleep 0.6
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys w
-e2e_heard "$audio" "$mark" 1500 "the goal placed at 6, 3"
+e2e_key_heard "$audio" w 1500 "the goal placed at 6, 3"
 e2e_until 5 xdotool search --name '^Location: 6, 3 - Loomsel$' || e2e_fail "the caption is not at 6, 3"
 
 e2e_keys Escape

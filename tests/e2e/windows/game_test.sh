@@ -31,29 +31,19 @@ e2e_heard "$audio" "$(awk -v o="$onset" 'BEGIN { print o - 0.05 }')" 300 "the in
 e2e_heard "$audio" "$(awk -v a="$E2E_AT" 'BEGIN { print a + 1.55 }')" 500 "the menu's opening clip" 0.3
 e2e_heard "$audio" "$(awk -v a="$E2E_AT" 'BEGIN { print a + 0.85 }')" 700 "the menu's number 1" 0.15
 sleep 0.5
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys Return
-e2e_heard "$audio" "$mark" 900 "the start of maze 1" 0.1
+e2e_key_heard "$audio" Return 900 "the start of maze 1" 0.1
 sleep 0.6
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys Up
-e2e_heard "$audio" "$mark" 1100 "a wall above the start" 0.1
+e2e_key_heard "$audio" Up 1100 "a wall above the start" 0.1
 sleep 0.5
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys Right
-e2e_heard "$audio" "$mark" 1400 "a step to column 11" 0.05
+e2e_key_heard "$audio" Right 1400 "a step to column 11" 0.05
 sleep 0.5
 # Pan -780: the right channel at 10^(-7.8/20) = 0.407 of the left.
 ratio=$(wine_right_over_left "$audio" "$(awk -v a="$E2E_AT" 'BEGIN { print a + 0.03 }')" 0.2)
 e2e_log "the step's right/left ratio: $ratio (expected 0.407)"
 awk -v r="$ratio" 'BEGIN { exit !(r > 0.37 && r < 0.45) }' || e2e_fail "the step is not panned by the pan law"
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys Escape
-e2e_heard "$audio" "$mark" 500 "the menu again" 0.3
+e2e_key_heard "$audio" Escape 500 "the menu again" 0.3
 sleep 1.5
-mark=$(e2e_audio_seconds "$audio")
-e2e_keys End
-e2e_heard "$audio" "$mark" 400 "the quit entry" 0.1
+e2e_key_heard "$audio" End 400 "the quit entry" 0.1
 e2e_keys Return
 e2e_wait_status "$E2E_PID" 10
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "tarnwick ended with status $E2E_STATUS on the quit entry"
