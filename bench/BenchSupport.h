@@ -1,5 +1,5 @@
 #pragma once
-// What the figures share: the clock, a scratch folder, tone files, the real
+// What the figures share: the real
 // window host and sound device wired as the programs wire them, the real game
 // on them, and keys posted to the real window.
 
@@ -11,15 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "bench/Common.h"
 #include "game/frmMain.h"
 #include "platform/QtWindowHost.h"
 #include "sound/ClipPlayback.h"
+#include "sound/PlayWatch.h"
 #include "sound/SdlSoundDevice.h"
+#include "tests/support/Fakes.h"
 
 namespace bench {
 
-// Monotonic nanoseconds; the same clock in every process of the machine.
-int64_t NowNs();
 // The wall time of each of `runs` runs of the action, in units of unitNs
 // nanoseconds (milliseconds unless told), after warmUps runs that are not
 // counted; `between` runs untimed after each run.
@@ -28,19 +29,6 @@ std::vector<double> Sample(int runs, const std::function<void()>& action, double
 
 // The folder with the built programs and the default clip set.
 std::filesystem::path ProgramFolder();
-// A tone of `seconds` (1 or 3) at 22050 Hz mono, as the default clips are,
-// copied into `folder` under `name`.
-void CopyTone(int seconds, const std::filesystem::path& folder, const std::string& name);
-
-// A fresh folder, removed with its contents at the end.
-struct ScratchFolder {
-  explicit ScratchFolder(const std::string& label);
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::filesystem::path path;
-};
-
 // Thrown by BenchHost::EndProgram, so that a program's ending comes back to
 // the benchmark instead of ending its process.
 struct ProgramEnded : std::runtime_error {
@@ -68,44 +56,23 @@ class BenchHost final : public platform::WindowHost {
   platform::QtWindowHost& real_;
 };
 
-// A sound device in front of another, as the programs see it, that tells
-// the benchmark on the window thread each time a clip has been handed to the
-// mixer: its slot and its file's name.
-class PlayProbe final : public sound::SoundDevice {
- public:
-  explicit PlayProbe(sound::SoundDevice& device) : device_(device) {}
-  bool Open(std::string& reason) override { return device_.Open(reason); }
-  std::unique_ptr<sound::Clip> CreateClip(const std::filesystem::path& wav,
-                                          sound::ClipSlot slot) override;
-  void Preload(const std::filesystem::path& wav) override { device_.Preload(wav); }
-  void PlayBeep() override { device_.PlayBeep(); }
-  void SetClipEndListener(std::function<void()> listener) override {
-    device_.SetClipEndListener(std::move(listener));
-  }
-  void Close() override { device_.Close(); }
-
-  std::function<void(sound::ClipSlot, const std::string& name)> onPlay;
-
- private:
-  sound::SoundDevice& device_;
-};
-
 // The real window host and sound device, wired as RunProgram wires them:
-// every clip end wakes the host's yield. The programs play through the probe.
+// every clip end wakes the host's yield. The programs play through the
+// watch, which tells each clip handed to the mixer.
 struct RealStack {
   RealStack();
   platform::QtWindowHost host{"Tarnwick"};
   BenchHost benchHost{host};
   // After the host, so it closes (and stops posting wake-ups) first.
   sound::SdlSoundDevice sdl;
-  PlayProbe device{sdl};
+  sound::PlayWatch device{sdl};
 };
 
 // The real stack with clip playback over a scratch folder, started up.
 struct ClipStack {
-  explicit ClipStack(const std::string& label);
+  ClipStack();
   RealStack stack;
-  ScratchFolder folder;
+  fake::TempFolder folder;
   sound::ClipPlayback clips;
 };
 
@@ -135,7 +102,7 @@ struct GameSession {
   double StartToGameMode();
 
   RealStack stack;
-  ScratchFolder folder{"game"};
+  fake::TempFolder folder;
   game::frmMain form;
   EntryProbe probe;
 };
@@ -150,6 +117,9 @@ void PressKey(platform::QtWindowHost& host, Key key);
 // Runs the window's event loop for a while, as a program does between
 // events.
 void RunEventLoopFor(int milliseconds);
+// Runs `poster` on a thread of its own, which posts keys, while the window
+// thread sits in its yield between them, as a program waiting for keys does.
+void WhileWindowWaits(platform::QtWindowHost& host, const std::function<void()>& poster);
 // Lets the window thread run `action` after `milliseconds` in its event loop.
 void After(int milliseconds, std::function<void()> action);
 // Handles whatever window events are pending, without waiting: one pass of

@@ -31,12 +31,12 @@ Figure ClipFigure(const std::string& id, const std::string& name, const std::vec
 }  // namespace
 
 void ClipCreation(Report& report, const Settings& settings) {
-  ClipStack stack("clips");
+  ClipStack stack;
   sound::ClipPlayback& clips = stack.clips;
-  const std::filesystem::path& folder = stack.folder.path;
+  const std::filesystem::path& folder = stack.folder.Path();
   std::filesystem::copy_file(ProgramFolder() / sound::kStepClipName, folder / sound::kStepClipName);
   clips.LoadStepClip();
-  CopyTone(1, folder, kSecondClip);
+  fake::WriteTone(folder / kSecondClip, 1000);
 
   const std::vector<double> restarts = TimeUs(settings.clipRuns, [&] { clips.RestartStep(0); });
   const std::vector<double> plays = TimeUs(settings.clipRuns, [&] {

@@ -1,6 +1,6 @@
 #pragma once
-// The benchmark's figures: samples, their median and 95th percentile, the
-// report every figure is printed in, and the figures themselves.
+// The benchmark's figures: the report every figure is printed in, with its
+// median, 95th percentile, baseline and target, and the figures themselves.
 
 #include <functional>
 #include <optional>
@@ -11,15 +11,6 @@
 #include "bench/BenchSupport.h"
 
 namespace bench {
-
-struct Summary {
-  double median = 0;
-  double p95 = 0;
-  size_t count = 0;
-};
-
-// Nearest rank: the 95th percentile of 5 samples is the largest.
-Summary Summarize(std::vector<double> samples);
 
 struct Figure {
   std::string id;    // "1a"

@@ -126,8 +126,8 @@ double ServerCpuSeconds(const Server& server) {
 double KeyToMixMs(GameSession& game, Key key) {
   std::atomic<int64_t> played{0};
   std::atomic<int64_t> mixed{0};
-  game.stack.device.onPlay = [&](sound::ClipSlot slot, const std::string&) {
-    if (slot == sound::ClipSlot::Step) played = NowNs();
+  game.stack.device.onPlay = [&](const sound::PlayedClip& clip) {
+    if (clip.slot == sound::ClipSlot::Step) played = NowNs();
   };
   game.stack.sdl.SetMixListener([&](int playing) {
     if (playing > 0 && played != 0 && mixed == 0) mixed = NowNs();
@@ -150,17 +150,12 @@ double KeyToMixMs(GameSession& game, Key key) {
 // with a readout now and then, so the maze is never left.
 void KeyStorm(GameSession& game, int keys) {
   constexpr Key kLoop[] = {Key::Right, Key::Up, Key::Left, Key::Down, Key::Space};
-  std::atomic<bool> done{false};
-  std::thread poster([&] {
+  WhileWindowWaits(game.stack.host, [&] {
     for (int i = 0; i < keys; ++i) {
       PostKey(game.stack.host, kLoop[i / 2 % std::size(kLoop)], i % 2 == 0);
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    done = true;
-    game.stack.host.PostWakeUp();
   });
-  while (!done) game.stack.host.DoEvents();
-  poster.join();
 }
 
 // Percent of a core the server's processes use over the wait.

@@ -50,31 +50,30 @@ int StartUpChild(int argc, char** argv) {
     std::printf("%lld\n", static_cast<long long>(mainReached - launched));
     return 0;
   }
-  // The probe hears each clip just after the mixer is handed it; the first
+  // The watch hears each clip just after the mixer is handed it; the first
   // one ends the child.
-  std::unique_ptr<PlayProbe> probe;
+  std::unique_ptr<sound::PlayWatch> watch;
   int qtArgc = 1;
   return app::RunProgram(
       qtArgc, argv, game::kProgramName,
       [&](platform::WindowHost& host, sound::SoundDevice& device,
           const std::filesystem::path&) -> std::unique_ptr<platform::WindowEvents> {
-        probe = std::make_unique<PlayProbe>(device);
-        probe->onPlay = [&](sound::ClipSlot slot, const std::string& name) {
-          if (slot != sound::ClipSlot::Current) return;
+        watch = std::make_unique<sound::PlayWatch>(device, [&](const sound::PlayedClip& clip) {
+          if (clip.slot != sound::ClipSlot::Current) return;
           const int64_t heard = NowNs();
           std::printf("%lld %lld %s\n", static_cast<long long>(mainReached - launched),
-                      static_cast<long long>(heard - launched), name.c_str());
+                      static_cast<long long>(heard - launched), clip.file.string().c_str());
           std::fflush(stdout);
           std::_Exit(0);
-        };
-        return std::make_unique<game::frmMain>(host, *probe, ProgramFolder());
+        });
+        return std::make_unique<game::frmMain>(host, *watch, ProgramFolder());
       });
 }
 
 void StartUp(Report& report, const Settings& settings) {
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
-  ScratchFolder folder("startup");
-  const std::filesystem::path out = folder.path / "child.txt";
+  const fake::TempFolder folder;
+  const std::filesystem::path out = folder / "child.txt";
   // The first launches fill the file cache; they are not counted.
   Launch(self, kMainChild, out);
   Launch(self, kGameChild, out);

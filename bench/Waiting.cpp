@@ -71,8 +71,9 @@ CoreUse MeasureMenuIdle(GameSession& game, int runs, int waitMs) {
     CoreMeter meter;
     // The menu speaks its first entry once its opening clip is over; from
     // half a second later it sits idle, and is measured.
-    game.stack.device.onPlay = [&](sound::ClipSlot slot, const std::string&) {
-      if (armed || slot != sound::ClipSlot::Announcement || game.form.FormMode != game::kModeMenu) {
+    game.stack.device.onPlay = [&](const sound::PlayedClip& clip) {
+      if (armed || clip.slot != sound::ClipSlot::Announcement ||
+          game.form.FormMode != game::kModeMenu) {
         return;
       }
       armed = true;
@@ -102,10 +103,10 @@ CoreUse MeasureMenuIdle(GameSession& game, int runs, int waitMs) {
 }  // namespace
 
 Summary WaitingClip(Report& report, const Settings& settings) {
-  ClipStack waiting("wait");
+  ClipStack waiting;
   RealStack& stack = waiting.stack;
-  const std::filesystem::path& folder = waiting.folder.path;
-  CopyTone(kWaitMs / 1000, folder, kWaitClip);
+  const std::filesystem::path& folder = waiting.folder.Path();
+  fake::WriteTone(folder / kWaitClip, kWaitMs);
   stack.host.ShowWindow();
   RunEventLoopFor(100);
 

@@ -8,18 +8,6 @@
 
 namespace bench {
 
-Summary Summarize(std::vector<double> samples) {
-  Summary summary;
-  summary.count = samples.size();
-  if (samples.empty()) return summary;
-  std::sort(samples.begin(), samples.end());
-  const size_t n = samples.size();
-  summary.median = n % 2 == 1 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-  const auto rank = static_cast<size_t>(std::ceil(0.95 * static_cast<double>(n)));
-  summary.p95 = samples[std::max<size_t>(rank, 1) - 1];
-  return summary;
-}
-
 Figure MakeFigure(std::string id, std::string name, std::string unit,
                   const std::vector<double>& samples, std::string baselineName, Summary baseline,
                   std::optional<double> p95Limit) {
