@@ -8,9 +8,7 @@
 #include <QWidget>
 #include <atomic>
 #include <chrono>
-#include <stdexcept>
 #include <thread>
-#include <vector>
 
 #include "game/GameTexts.h"
 

@@ -30,7 +30,7 @@ Figure ClipFigure(const std::string& id, const std::string& name, const std::vec
 
 }  // namespace
 
-void ClipCreation(Report& report, const Settings& settings) {
+void ClipCreation(std::ostream& out, const Settings& settings) {
   ClipStack stack;
   sound::ClipPlayback& clips = stack.clips;
   const std::filesystem::path& folder = stack.folder.Path();
@@ -56,10 +56,10 @@ void ClipCreation(Report& report, const Settings& settings) {
     }
   });
 
-  report.Add(ClipFigure("4u", "Clip creation: the first PlayClip of a 1-second WAV file",
+  Print(out, ClipFigure("4u", "Clip creation: the first PlayClip of a 1-second WAV file",
                         firstPlays, restarts,
                         "read and converted from 22050 Hz mono to the 44100 Hz stereo output"));
-  report.Add(ClipFigure("4", "Clip creation: PlayClip of a 1-second WAV played before", plays,
+  Print(out, ClipFigure("4", "Clip creation: PlayClip of a 1-second WAV played before", plays,
                         restarts, "the file unchanged: its decoded samples are started again"));
 }
 

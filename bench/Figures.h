@@ -1,5 +1,5 @@
 #pragma once
-// The benchmark's figures: the report every figure is printed in, with its
+// The benchmark's figures: how every figure is printed, with its
 // median, 95th percentile, baseline and target, and the figures themselves.
 
 #include <functional>
@@ -25,17 +25,8 @@ struct Figure {
   std::string note;
 };
 
-class Report {
- public:
-  explicit Report(std::ostream& out) : out_(out) {}
-  // Prints the figure.
-  void Add(const Figure& figure);
-  // A line of explanation printed with the figures.
-  void Say(const std::string& text);
-
- private:
-  std::ostream& out_;
-};
+// Prints the figure, at once.
+void Print(std::ostream& out, const Figure& figure);
 
 // A figure of samples against a baseline. With a limit the target is "p95 <
 // limit unit" and met when the 95th percentile lies below it; without one
@@ -60,13 +51,13 @@ struct Settings {
 };
 
 // 1: key to sound through the real game in "game" mode.
-void KeyToSoundGame(Report& report, const Settings& settings, GameSession& game);
+void KeyToSoundGame(std::ostream& out, const Settings& settings, GameSession& game);
 
 // 2: processor use while waiting: on a clip, then in the game walking and in
 // its menu. The spin baseline is measured first and used by the game's
 // figures.
-Summary WaitingClip(Report& report, const Settings& settings);
-void WaitingInGame(Report& report, const Settings& settings, GameSession& game,
+Summary WaitingClip(std::ostream& out, const Settings& settings);
+void WaitingInGame(std::ostream& out, const Settings& settings, GameSession& game,
                    const Summary& spin);
 // The maze menu's idle processor use over `runs` waits of `waitMs`, in % of
 // a core; the game must be walking, and walks again afterwards.
@@ -77,18 +68,18 @@ double CoreUseOver(const std::function<void()>& wait);
 // 1d: key to sink on each sound server scripts/bench started, with the mixer
 // buffer in use, the first step after a silence, idle processor use and the
 // stream's underruns during a key storm.
-void ServerLatency(Report& report, const Settings& settings);
+void ServerLatency(std::ostream& out, const Settings& settings);
 
 // 3: start-up, in fresh processes of this program.
-void StartUp(Report& report, const Settings& settings);
+void StartUp(std::ostream& out, const Settings& settings);
 // The child processes' side: returns the exit status, or -1 when argv asks
 // for no child.
 int StartUpChild(int argc, char** argv);
 
 // 4: clip creation.
-void ClipCreation(Report& report, const Settings& settings);
+void ClipCreation(std::ostream& out, const Settings& settings);
 
 // 5: the maze checker on its slowest maze.
-void MazeCheckFigure(Report& report, const Settings& settings);
+void MazeCheckFigure(std::ostream& out, const Settings& settings);
 
 }  // namespace bench

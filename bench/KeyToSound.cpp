@@ -9,7 +9,7 @@
 
 namespace bench {
 
-void KeyToSoundGame(Report& report, const Settings& settings, GameSession& game) {
+void KeyToSoundGame(std::ostream& out, const Settings& settings, GameSession& game) {
   PlayLog plays;
   game.stack.device.onPlay = plays.Listener();
   std::atomic<int64_t> entered{0};
@@ -38,7 +38,7 @@ void KeyToSoundGame(Report& report, const Settings& settings, GameSession& game)
     figure.met = false;
     figure.note = std::to_string(times.lost) + " key(s) never sounded";
   }
-  report.Add(figure);
+  Print(out, figure);
 }
 
 }  // namespace bench

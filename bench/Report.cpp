@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
-#include <ostream>
 #include <sstream>
 
 #include "bench/Figures.h"
@@ -47,19 +46,14 @@ std::string Pair(const Summary& s) {
 
 }  // namespace
 
-void Report::Add(const Figure& figure) {
-  out_ << "[" << figure.id << "] " << figure.name << ", in " << figure.unit << ":\n"
-       << "      " << Pair(figure.value) << "\n"
-       << "      baseline, " << figure.baselineName << ": " << Pair(figure.baseline) << "\n"
-       << "      target: " << figure.target << " -> "
-       << (figure.met ? (*figure.met ? "MET" : "MISSED") : "-") << "\n";
-  if (!figure.note.empty()) out_ << "      " << figure.note << "\n";
-  out_.flush();
-}
-
-void Report::Say(const std::string& text) {
-  out_ << text << "\n";
-  out_.flush();
+void Print(std::ostream& out, const Figure& figure) {
+  out << "[" << figure.id << "] " << figure.name << ", in " << figure.unit << ":\n"
+      << "      " << Pair(figure.value) << "\n"
+      << "      baseline, " << figure.baselineName << ": " << Pair(figure.baseline) << "\n"
+      << "      target: " << figure.target << " -> "
+      << (figure.met ? (*figure.met ? "MET" : "MISSED") : "-") << "\n";
+  if (!figure.note.empty()) out << "      " << figure.note << "\n";
+  out.flush();
 }
 
 }  // namespace bench

@@ -14,12 +14,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
-#include <string>
 #include <thread>
 #include <utility>
 
@@ -239,10 +237,11 @@ Figure Measure(const Settings& settings, const Server& server) {
 
 }  // namespace
 
-void ServerLatency(Report& report, const Settings& settings) {
+void ServerLatency(std::ostream& out, const Settings& settings) {
   const std::vector<Server> servers = Servers();
   if (servers.empty()) {
-    report.Say("[1d] key to sink on a sound server: not measured, no server was started for it");
+    out << "[1d] key to sink on a sound server: not measured, no server was started for it"
+        << std::endl;
     return;
   }
   // SDL reads its driver each time the audio opens; the other figures go on
@@ -251,7 +250,7 @@ void ServerLatency(Report& report, const Settings& settings) {
   struct Back {
     ~Back() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
   } back;
-  for (const Server& server : servers) report.Add(Measure(settings, server));
+  for (const Server& server : servers) Print(out, Measure(settings, server));
 }
 
 }  // namespace bench

@@ -15,7 +15,6 @@
 #include <istream>
 #include <memory>
 #include <stdexcept>
-#include <string>
 
 #include "app/RunProgram.h"
 #include "bench/Figures.h"
@@ -70,23 +69,20 @@ int StartUpChild(int argc, char** argv) {
       });
 }
 
-void StartUp(Report& report, const Settings& settings) {
+void StartUp(std::ostream& out, const Settings& settings) {
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
   const fake::TempFolder folder;
-  const std::filesystem::path out = folder / "child.txt";
+  const std::filesystem::path written = folder / "child.txt";
   // The first launches fill the file cache; they are not counted.
-  Launch(self, kMainChild, out);
-  Launch(self, kGameChild, out);
-  std::vector<double> toMain;
-  std::vector<double> toIntro;
-  std::vector<double> toMainInGame;
+  Launch(self, kMainChild, written);
+  Launch(self, kGameChild, written);
+  std::vector<double> toMain, toIntro, toMainInGame;
   std::string clip;
   for (int run = 0; run < settings.startUpRuns; ++run) {
-    double mainNs = 0;
-    double mainInGameNs = 0;
-    double heardNs = 0;
-    Launch(self, kMainChild, out) >> mainNs;
-    if (!std::getline(Launch(self, kGameChild, out) >> mainInGameNs >> heardNs >> std::ws, clip)) {
+    double mainNs = 0, mainInGameNs = 0, heardNs = 0;
+    Launch(self, kMainChild, written) >> mainNs;
+    if (!std::getline(Launch(self, kGameChild, written) >> mainInGameNs >> heardNs >> std::ws,
+                      clip)) {
       throw std::runtime_error("the game child wrote no clip");
     }
     toMain.push_back(mainNs / 1e6);
@@ -101,7 +97,7 @@ void StartUp(Report& report, const Settings& settings) {
   figure.note = "of which launch to main(): median " + Fixed(mainInGame.median, 1) +
                 " ms; the launch goes through sh -c exec, the default clip set, Qt offscreen, " +
                 "SDL dummy driver";
-  report.Add(figure);
+  Print(out, figure);
 }
 
 }  // namespace bench

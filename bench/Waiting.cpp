@@ -2,7 +2,6 @@
 // the audio thread included) per second of wall time while a program waits.
 
 #include <ctime>
-#include <functional>
 #include <stdexcept>
 
 #include "bench/Figures.h"
@@ -102,7 +101,7 @@ CoreUse MeasureMenuIdle(GameSession& game, int runs, int waitMs) {
 
 }  // namespace
 
-Summary WaitingClip(Report& report, const Settings& settings) {
+Summary WaitingClip(std::ostream& out, const Settings& settings) {
   ClipStack waiting;
   RealStack& stack = waiting.stack;
   const std::filesystem::path& folder = waiting.folder.Path();
@@ -127,11 +126,11 @@ Summary WaitingClip(Report& report, const Settings& settings) {
   for (int run = 0; run < settings.waitRuns; ++run) {
     Measure(waits, [&] { waiting.clips.PlayClipAndWait(kWaitClip, 0); });
   }
-  report.Add(WaitFigure("2a", "CPU during a 3-second PlayClipAndWait", waits, spin));
+  Print(out, WaitFigure("2a", "CPU during a 3-second PlayClipAndWait", waits, spin));
   return spin;
 }
 
-void WaitingInGame(Report& report, const Settings& settings, GameSession& game,
+void WaitingInGame(std::ostream& out, const Settings& settings, GameSession& game,
                    const Summary& spin) {
   if (game.form.FormMode != game::kModeGame) throw std::runtime_error("the game is not walking");
   CoreUse walking;
@@ -140,8 +139,8 @@ void WaitingInGame(Report& report, const Settings& settings, GameSession& game,
     // servicing the announcement queue.
     Measure(walking, [] { RunEventLoopFor(kWaitMs); });
   }
-  report.Add(WaitFigure("2c", "CPU of the game in \"game\" mode, no keys, 3 s", walking, spin));
-  report.Add(WaitFigure("2b", "CPU of the maze menu sitting idle, 3 s",
+  Print(out, WaitFigure("2c", "CPU of the game in \"game\" mode, no keys, 3 s", walking, spin));
+  Print(out, WaitFigure("2b", "CPU of the maze menu sitting idle, 3 s",
                         MeasureMenuIdle(game, settings.waitRuns, kWaitMs), spin));
 }
 
