@@ -29,21 +29,12 @@ std::vector<double> Sample(int runs, const std::function<void()>& action, double
 
 std::filesystem::path ProgramFolder() { return TARNWICK_PROGRAM_DIR; }
 
-void BenchHost::Unexpected(const std::string& text) {
-  throw std::runtime_error("unexpected dialog: " + text);
-}
-
 RealStack::RealStack() {
   // Key events name the keyboard they come from; made on first use, it must
   // be made here on the window thread, not by a thread that posts keys.
   QInputDevice::primaryKeyboard();
   device.SetClipEndListener([this] { host.PostWakeUp(); });
   host.SetBeep([this] { device.PlayBeep(); });
-}
-
-void EntryProbe::Form_KeyDown(int keyCode, int shift) {
-  if (onKeyDown) onKeyDown(NowNs());
-  inner_.Form_KeyDown(keyCode, shift);
 }
 
 void PostKey(platform::QtWindowHost& host, Key key, bool press) {

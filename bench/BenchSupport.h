@@ -29,6 +29,7 @@ std::vector<double> Sample(int runs, const std::function<void()>& action, double
 
 // The folder with the built programs and the default clip set.
 std::filesystem::path ProgramFolder();
+
 // Thrown by BenchHost::EndProgram, so that a program's ending comes back to
 // the benchmark instead of ending its process.
 struct ProgramEnded : std::runtime_error {
@@ -52,7 +53,9 @@ class BenchHost final : public platform::WindowHost {
   [[noreturn]] void EndProgram(int status) override { throw ProgramEnded(status); }
 
  private:
-  [[noreturn]] static void Unexpected(const std::string& text);
+  [[noreturn]] static void Unexpected(const std::string& text) {
+    throw std::runtime_error("unexpected dialog: " + text);
+  }
   platform::QtWindowHost& real_;
 };
 
@@ -82,7 +85,10 @@ class EntryProbe final : public platform::WindowEvents {
  public:
   explicit EntryProbe(platform::WindowEvents& inner) : inner_(inner) {}
   void Form_Load() override { inner_.Form_Load(); }
-  void Form_KeyDown(int keyCode, int shift) override;
+  void Form_KeyDown(int keyCode, int shift) override {
+    if (onKeyDown) onKeyDown(NowNs());
+    inner_.Form_KeyDown(keyCode, shift);
+  }
   void Form_KeyUp(int keyCode, int shift) override { inner_.Form_KeyUp(keyCode, shift); }
   void tmrScore_Timer() override { inner_.tmrScore_Timer(); }
   void Form_Unload(bool& cancel) override { inner_.Form_Unload(cancel); }

@@ -59,11 +59,17 @@ void KeyToSoundGame(std::ostream& out, const Settings& settings, GameSession& ga
 Summary WaitingClip(std::ostream& out, const Settings& settings);
 void WaitingInGame(std::ostream& out, const Settings& settings, GameSession& game,
                    const Summary& spin);
-// The maze menu's idle processor use over `runs` waits of `waitMs`, in % of
-// a core; the game must be walking, and walks again afterwards.
-Summary MenuIdleCpu(GameSession& game, int runs, int waitMs);
-// The process's processor use over the wait, in % of a core.
-double CoreUseOver(const std::function<void()>& wait);
+// Percent of one core spent over each wait: by the whole process, and by the
+// window thread alone (the rest is SDL's audio thread mixing the output).
+struct CoreUse {
+  std::vector<double> total;
+  std::vector<double> window;
+};
+// Over `runs` waits.
+CoreUse CoreUseOver(int runs, const std::function<void()>& wait);
+// In the maze menu sitting idle, over `runs` waits of `waitMs`; the game
+// must be walking, and walks again afterwards.
+CoreUse MeasureMenuIdle(GameSession& game, int runs, int waitMs);
 
 // 1d: key to sink on each sound server scripts/bench started, with the mixer
 // buffer in use, the first step after a silence, idle processor use and the

@@ -57,9 +57,7 @@ double StreamLatencyMs() {
   std::unique_ptr<FILE, int (*)(FILE*)> listing(popen("pactl list sink-inputs 2>/dev/null", "r"),
                                                 pclose);
   const std::string ownPid = "application.process.id = \"" + std::to_string(getpid()) + "\"";
-  double bufferUs = -1;
-  double sinkUs = -1;
-  double found = -1;
+  double bufferUs = -1, sinkUs = -1, found = -1;
   for (char text[4096]; listing && std::fgets(text, sizeof text, listing.get());) {
     const std::string line = text;
     if (line.rfind("Sink Input #", 0) == 0) bufferUs = sinkUs = -1;
@@ -195,9 +193,9 @@ Figure Measure(const Settings& settings, const Server& server) {
     resumed.push_back(toMix + ahead);
   }
   double gameIdle = 0;
-  const double serverIdle =
-      ServerUse(server, [&] { gameIdle = CoreUseOver([] { RunEventLoopFor(kIdleMs); }); });
-  const Summary menu = MenuIdleCpu(game, 1, kIdleMs);
+  const double serverIdle = ServerUse(
+      server, [&] { gameIdle = CoreUseOver(1, [] { RunEventLoopFor(kIdleMs); }).total[0]; });
+  const double menu = MeasureMenuIdle(game, 1, kIdleMs).total[0];
   if (game.form.FormMode != game::kModeGame) throw std::runtime_error("the game is not walking");
   const int before = ReadLog(server.log).underruns;
   {
@@ -222,12 +220,12 @@ Figure Measure(const Settings& settings, const Server& server) {
       Summarize(held), std::nullopt);
   figure.target = "median <= 6 ms, p95 <= 10 ms; idle < 1 % of a core; no underrun";
   figure.met = figure.value.median <= 6.0 && figure.value.p95 <= 10.0 && gameIdle < 1.0 &&
-               menu.median < 1.0 && underruns == 0;
+               menu < 1.0 && underruns == 0;
   const Summary resume = Summarize(resumed);
   figure.note = "first step after the mixer slept: median " + Fixed(resume.median, 2) +
                 " ms, p95 " + Fixed(resume.p95, 2) + " ms (n=" + std::to_string(resume.count) +
                 ")\n      idle 10 s: the game in \"game\" mode " + Fixed(gameIdle, 2) +
-                " %, in its menu " + Fixed(menu.median, 2) + " %; the server meanwhile " +
+                " %, in its menu " + Fixed(menu, 2) + " %; the server meanwhile " +
                 Fixed(serverIdle, 2) + " %, before the game came " + Fixed(serverAlone, 2) +
                 " %\n      " + std::to_string(underruns) + " underrun(s) in a storm of " +
                 std::to_string(settings.stormKeys) +

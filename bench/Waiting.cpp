@@ -21,13 +21,6 @@ double CpuSeconds(clockid_t clock) {
   return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) / 1e9;
 }
 
-// Percent of one core spent over a wait: by the whole process, and by the
-// window thread alone (the rest is SDL's audio thread mixing the output).
-struct CoreUse {
-  std::vector<double> total;
-  std::vector<double> window;
-};
-
 struct CoreMeter {
   void Start() {
     processSeconds = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
@@ -39,17 +32,9 @@ struct CoreMeter {
     use.total.push_back(100.0 * (CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - processSeconds) / seconds);
     use.window.push_back(100.0 * (CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - threadSeconds) / seconds);
   }
-  double processSeconds = 0;
-  double threadSeconds = 0;
+  double processSeconds = 0, threadSeconds = 0;
   int64_t wallNs = 0;
 };
-
-void Measure(CoreUse& use, const std::function<void()>& wait) {
-  CoreMeter meter;
-  meter.Start();
-  wait();
-  meter.Stop(use);
-}
 
 Figure WaitFigure(const std::string& id, const std::string& name, const CoreUse& use,
                   const Summary& spin) {
@@ -60,6 +45,19 @@ Figure WaitFigure(const std::string& id, const std::string& name, const CoreUse&
                 " times as much; of it the window thread median " +
                 Fixed(Summarize(use.window).median, 3) + " %, the rest mostly SDL's audio thread";
   return figure;
+}
+
+}  // namespace
+
+CoreUse CoreUseOver(int runs, const std::function<void()>& wait) {
+  CoreUse use;
+  for (int run = 0; run < runs; ++run) {
+    CoreMeter meter;
+    meter.Start();
+    wait();
+    meter.Stop(use);
+  }
+  return use;
 }
 
 CoreUse MeasureMenuIdle(GameSession& game, int runs, int waitMs) {
@@ -99,8 +97,6 @@ CoreUse MeasureMenuIdle(GameSession& game, int runs, int waitMs) {
   return samples;
 }
 
-}  // namespace
-
 Summary WaitingClip(std::ostream& out, const Settings& settings) {
   ClipStack waiting;
   RealStack& stack = waiting.stack;
@@ -110,22 +106,16 @@ Summary WaitingClip(std::ostream& out, const Settings& settings) {
   RunEventLoopFor(100);
 
   // The baseline: what a polling wait costs, on the same clip.
-  CoreUse spins;
-  for (int run = 0; run < settings.waitRuns; ++run) {
-    Measure(spins, [&] {
-      std::unique_ptr<sound::Clip> clip =
-          stack.device.CreateClip(folder / kWaitClip, sound::ClipSlot::Current);
-      if (!clip) throw std::runtime_error("cannot load the waiting clip");
-      clip->Play();
-      while (clip->IsPlaying()) ProcessPendingEvents();
-    });
-  }
-  const Summary spin = Summarize(spins.total);
-
-  CoreUse waits;
-  for (int run = 0; run < settings.waitRuns; ++run) {
-    Measure(waits, [&] { waiting.clips.PlayClipAndWait(kWaitClip, 0); });
-  }
+  const auto spinOnce = [&] {
+    std::unique_ptr<sound::Clip> clip =
+        stack.device.CreateClip(folder / kWaitClip, sound::ClipSlot::Current);
+    if (!clip) throw std::runtime_error("cannot load the waiting clip");
+    clip->Play();
+    while (clip->IsPlaying()) ProcessPendingEvents();
+  };
+  const Summary spin = Summarize(CoreUseOver(settings.waitRuns, spinOnce).total);
+  const CoreUse waits =
+      CoreUseOver(settings.waitRuns, [&] { waiting.clips.PlayClipAndWait(kWaitClip, 0); });
   Print(out, WaitFigure("2a", "CPU during a 3-second PlayClipAndWait", waits, spin));
   return spin;
 }
@@ -133,25 +123,12 @@ Summary WaitingClip(std::ostream& out, const Settings& settings) {
 void WaitingInGame(std::ostream& out, const Settings& settings, GameSession& game,
                    const Summary& spin) {
   if (game.form.FormMode != game::kModeGame) throw std::runtime_error("the game is not walking");
-  CoreUse walking;
-  for (int run = 0; run < settings.waitRuns; ++run) {
-    // The game between keys: its window's event loop, the 100 ms tick
-    // servicing the announcement queue.
-    Measure(walking, [] { RunEventLoopFor(kWaitMs); });
-  }
+  // The game between keys: its window's event loop, the 100 ms tick
+  // servicing the announcement queue.
+  const CoreUse walking = CoreUseOver(settings.waitRuns, [] { RunEventLoopFor(kWaitMs); });
   Print(out, WaitFigure("2c", "CPU of the game in \"game\" mode, no keys, 3 s", walking, spin));
   Print(out, WaitFigure("2b", "CPU of the maze menu sitting idle, 3 s",
                         MeasureMenuIdle(game, settings.waitRuns, kWaitMs), spin));
-}
-
-Summary MenuIdleCpu(GameSession& game, int runs, int waitMs) {
-  return Summarize(MeasureMenuIdle(game, runs, waitMs).total);
-}
-
-double CoreUseOver(const std::function<void()>& wait) {
-  CoreUse use;
-  Measure(use, wait);
-  return use.total.front();
 }
 
 }  // namespace bench
