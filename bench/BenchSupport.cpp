@@ -1,5 +1,3 @@
-#include "bench/BenchSupport.h"
-
 #include <QApplication>
 #include <QEventLoop>
 #include <QInputDevice>
@@ -10,6 +8,7 @@
 #include <chrono>
 #include <thread>
 
+#include "bench/Figures.h"
 #include "game/GameTexts.h"
 
 namespace bench {

@@ -44,10 +44,8 @@ void ClipCreation(std::ostream& out, const Settings& settings) {
   });
   // Every play of a file of its own: each is read and converted, as the
   // first play of a clip (or the play of a changed file) is.
-  const int files = settings.clipRuns + kWarmUpRuns;
-  for (int i = 0; i < files; ++i) {
-    std::filesystem::copy_file(folder / kSecondClip,
-                               folder / ("first-" + std::to_string(i) + ".wav"));
+  for (int i = 0; i < settings.clipRuns + kWarmUpRuns; ++i) {
+    fake::WriteTone(folder / ("first-" + std::to_string(i) + ".wav"), 1000);
   }
   int next = 0;
   const std::vector<double> firstPlays = TimeUs(settings.clipRuns, [&] {

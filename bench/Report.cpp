@@ -22,8 +22,6 @@ Figure MakeFigure(std::string id, std::string name, std::string unit,
     target << "p95 < " << *p95Limit << " " << figure.unit;
     figure.target = target.str();
     figure.met = figure.value.p95 < *p95Limit;
-  } else {
-    figure.target = "none set";
   }
   return figure;
 }
