@@ -73,11 +73,6 @@ void After(int milliseconds, std::function<void()> action) {
 
 void ProcessPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-void UseHeadlessPlatform() {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("SDL_AUDIODRIVER", "dummy");
-}
-
 ClipStack::ClipStack() : clips(stack.device, stack.benchHost, folder.Path()) {
   std::string reason;
   if (!clips.StartUp(reason)) throw std::runtime_error(reason);

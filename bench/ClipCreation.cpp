@@ -4,10 +4,7 @@
 // played before is not read again while it is unchanged; the first play of
 // a file reads it and converts it to the output format.
 
-#include <stdexcept>
-
 #include "bench/Figures.h"
-#include "sound/ClipPlayback.h"
 
 namespace bench {
 namespace {

@@ -32,11 +32,9 @@ Summary Summarize(std::vector<double> samples) {
 
 sound::PlayWatch::Listener PlayLog::Listener() {
   return [this](const sound::PlayedClip& clip) {
-    const int64_t at = NowNs();
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      plays_.emplace_back(clip.file.string(), at);
-    }
+    std::unique_lock<std::mutex> lock(mutex_);
+    plays_.emplace_back(clip.file.string(), NowNs());
+    lock.unlock();
     changed_.notify_all();
   };
 }

@@ -130,9 +130,6 @@ void After(int milliseconds, std::function<void()> action);
 // Handles whatever window events are pending, without waiting: one pass of
 // a polling wait.
 void ProcessPendingEvents();
-// Overrides the environment so the real stack runs headless: Qt's offscreen
-// platform, SDL's dummy audio driver.
-void UseHeadlessPlatform();
 
 struct Figure {
   std::string id;    // "1a"

@@ -12,6 +12,7 @@ namespace bench {
 void KeyToSoundGame(std::ostream& out, const Settings& settings, GameSession& game) {
   PlayLog plays;
   game.stack.device.onPlay = plays.Listener();
+  // A step plays inside its key-down, so when it is heard this holds its key.
   std::atomic<int64_t> entered{0};
   game.probe.onKeyDown = [&](int64_t now) { entered = now; };
   std::vector<double> toHandlerUs;
@@ -20,7 +21,6 @@ void KeyToSoundGame(std::ostream& out, const Settings& settings, GameSession& ga
     times = PressSteps(
         plays, settings.keyPresses, 50,
         [&](bool right, bool down) {
-          if (down) entered = 0;
           PostKey(game.stack.host, right ? Key::Right : Key::Left, down);
         },
         [&](int64_t posted) {

@@ -15,9 +15,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <sstream>
-#include <stdexcept>
 #include <thread>
 #include <utility>
 

@@ -13,8 +13,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <istream>
-#include <memory>
-#include <stdexcept>
 
 #include "app/RunProgram.h"
 #include "bench/Figures.h"

@@ -2,7 +2,6 @@
 // the audio thread included) per second of wall time while a program waits.
 
 #include <ctime>
-#include <stdexcept>
 
 #include "bench/Figures.h"
 #include "game/GameTexts.h"
@@ -63,8 +62,7 @@ CoreUse CoreUseOver(int runs, const std::function<void()>& wait) {
 CoreUse MeasureMenuIdle(GameSession& game, int runs, int waitMs) {
   CoreUse samples;
   for (int run = 0; run < runs; ++run) {
-    bool armed = false;
-    bool measured = false;
+    bool armed = false, measured = false;
     CoreMeter meter;
     // The menu speaks its first entry once its opening clip is over; from
     // half a second later it sits idle, and is measured.

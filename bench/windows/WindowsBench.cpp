@@ -33,8 +33,7 @@ int64_t CreatedNs() {
 // Processor time so far, in 100 ns ticks: of the process and of the window
 // thread.
 struct CpuTimes {
-  int64_t process = 0;
-  int64_t thread = 0;
+  int64_t process = 0, thread = 0;
 };
 
 CpuTimes Cpu(HANDLE windowThread) {
