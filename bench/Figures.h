@@ -70,7 +70,7 @@ struct RealStack {
   sound::PlayWatch device{sdl};
 };
 
-// The real stack with clip playback over a scratch folder, started up.
+// The real stack with clip playback over a temporary folder, started up.
 struct ClipStack {
   ClipStack();
   RealStack stack;
