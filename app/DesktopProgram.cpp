@@ -32,8 +32,8 @@ int RunProgram(int argc, char** argv, const std::string& programName, const Form
   host.SetBeep([&sound] { sound.PlayBeep(); });
   host.SetOnEnd([&sound] { sound.Close(); });
   // Outlives the window, which plays through it.
-  std::optional<sound::ClipTrace> trace;
-  if (Tracing()) trace.emplace(sound, std::cout);
+  std::optional<sound::PlayWatch> trace;
+  if (Tracing()) trace.emplace(sound, sound::TraceClips(std::cout));
   sound::SoundDevice& played = trace ? static_cast<sound::SoundDevice&>(*trace) : sound;
   host.Guarded([&] {
     std::unique_ptr<platform::WindowEvents> form =

@@ -4,10 +4,7 @@
 // played before is not read again while it is unchanged; the first play of
 // a file reads it and converts it to the output format.
 
-#include <stdexcept>
-
 #include "bench/Figures.h"
-#include "sound/ClipPlayback.h"
 
 namespace bench {
 namespace {
@@ -30,13 +27,13 @@ Figure ClipFigure(const std::string& id, const std::string& name, const std::vec
 
 }  // namespace
 
-void ClipCreation(Report& report, const Settings& settings) {
-  ClipStack stack("clips");
+void ClipCreation(std::ostream& out, const Settings& settings) {
+  ClipStack stack;
   sound::ClipPlayback& clips = stack.clips;
-  const std::filesystem::path& folder = stack.folder.path;
+  const std::filesystem::path& folder = stack.folder.Path();
   std::filesystem::copy_file(ProgramFolder() / sound::kStepClipName, folder / sound::kStepClipName);
   clips.LoadStepClip();
-  CopyTone(1, folder, kSecondClip);
+  fake::WriteTone(folder / kSecondClip, 1000);
 
   const std::vector<double> restarts = TimeUs(settings.clipRuns, [&] { clips.RestartStep(0); });
   const std::vector<double> plays = TimeUs(settings.clipRuns, [&] {
@@ -44,10 +41,8 @@ void ClipCreation(Report& report, const Settings& settings) {
   });
   // Every play of a file of its own: each is read and converted, as the
   // first play of a clip (or the play of a changed file) is.
-  const int files = settings.clipRuns + kWarmUpRuns;
-  for (int i = 0; i < files; ++i) {
-    std::filesystem::copy_file(folder / kSecondClip,
-                               folder / ("first-" + std::to_string(i) + ".wav"));
+  for (int i = 0; i < settings.clipRuns + kWarmUpRuns; ++i) {
+    fake::WriteTone(folder / ("first-" + std::to_string(i) + ".wav"), 1000);
   }
   int next = 0;
   const std::vector<double> firstPlays = TimeUs(settings.clipRuns, [&] {
@@ -56,10 +51,10 @@ void ClipCreation(Report& report, const Settings& settings) {
     }
   });
 
-  report.Add(ClipFigure("4u", "Clip creation: the first PlayClip of a 1-second WAV file",
+  Print(out, ClipFigure("4u", "Clip creation: the first PlayClip of a 1-second WAV file",
                         firstPlays, restarts,
                         "read and converted from 22050 Hz mono to the 44100 Hz stereo output"));
-  report.Add(ClipFigure("4", "Clip creation: PlayClip of a 1-second WAV played before", plays,
+  Print(out, ClipFigure("4", "Clip creation: PlayClip of a 1-second WAV played before", plays,
                         restarts, "the file unchanged: its decoded samples are started again"));
 }
 

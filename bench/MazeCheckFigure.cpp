@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
+#include <iterator>
 
 #include "bench/Figures.h"
 #include "maze/MazeSearch.h"
@@ -81,37 +81,30 @@ maze::MazeRecord NestedRings() {
   return r;
 }
 
-std::vector<NamedMaze> HardMazes() {
-  return {
+}  // namespace
+
+void MazeCheckFigure(std::ostream& out, const Settings& settings) {
+  // Each maze is checked in full; the slowest makes the figure.
+  const NamedMaze mazes[] = {
       {"spread-keys-pockets",
        "goal boxed by door 20, 19 keys spread out, each with a door off the way",
        SpreadKeysWithPockets()},
       {"nested-rings", "20 rings of doors around the goal, each key outside its ring",
        NestedRings()},
   };
-}
-
-}  // namespace
-
-void MazeCheckFigure(Report& report, const Settings& settings) {
-  // Each maze is checked in full; the slowest makes the figure.
-  const std::vector<NamedMaze> mazes = HardMazes();
   std::optional<Figure> slowest;
   for (const NamedMaze& m : mazes) {
     maze::LoadResult loaded;
     loaded.maze = m.record;
+    const auto check = [&] { tools::CheckLoaded(loaded, {true, {}}); };
     Figure figure = MakeFigure(
-        "5e", "mazecheck on its slowest maze: " + m.name, "ms",
-        Sample(settings.searchRuns,
-               [&] {
-                 tools::CheckLoaded(loaded, {true, {}});
-               }),
+        "5e", "mazecheck on its slowest maze: " + m.name, "ms", Sample(settings.searchRuns, check),
         "the shortest-route search alone on that maze",
         Summarize(Sample(settings.searchRuns, [&] { maze::FindRoute(m.record); })), std::nullopt);
-    figure.note = m.about + "; the slowest of " + std::to_string(mazes.size()) + " hard mazes";
+    figure.note = m.about + "; the slowest of " + std::to_string(std::size(mazes)) + " hard mazes";
     if (!slowest || figure.value.median > slowest->value.median) slowest = figure;
   }
-  report.Add(*slowest);
+  Print(out, *slowest);
 }
 
 }  // namespace bench

@@ -14,12 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <iterator>
-#include <memory>
 #include <sstream>
-#include <stdexcept>
-#include <string>
 #include <thread>
 #include <utility>
 
@@ -59,9 +55,7 @@ double StreamLatencyMs() {
   std::unique_ptr<FILE, int (*)(FILE*)> listing(popen("pactl list sink-inputs 2>/dev/null", "r"),
                                                 pclose);
   const std::string ownPid = "application.process.id = \"" + std::to_string(getpid()) + "\"";
-  double bufferUs = -1;
-  double sinkUs = -1;
-  double found = -1;
+  double bufferUs = -1, sinkUs = -1, found = -1;
   for (char text[4096]; listing && std::fgets(text, sizeof text, listing.get());) {
     const std::string line = text;
     if (line.rfind("Sink Input #", 0) == 0) bufferUs = sinkUs = -1;
@@ -124,10 +118,9 @@ double ServerCpuSeconds(const Server& server) {
 
 // From a key to the end of the first mix that holds its step, in ms.
 double KeyToMixMs(GameSession& game, Key key) {
-  std::atomic<int64_t> played{0};
-  std::atomic<int64_t> mixed{0};
-  game.stack.device.onPlay = [&](sound::ClipSlot slot, const std::string&) {
-    if (slot == sound::ClipSlot::Step) played = NowNs();
+  std::atomic<int64_t> played{0}, mixed{0};
+  game.stack.device.onPlay = [&](const sound::PlayedClip& clip) {
+    if (clip.slot == sound::ClipSlot::Step) played = NowNs();
   };
   game.stack.sdl.SetMixListener([&](int playing) {
     if (playing > 0 && played != 0 && mixed == 0) mixed = NowNs();
@@ -150,17 +143,12 @@ double KeyToMixMs(GameSession& game, Key key) {
 // with a readout now and then, so the maze is never left.
 void KeyStorm(GameSession& game, int keys) {
   constexpr Key kLoop[] = {Key::Right, Key::Up, Key::Left, Key::Down, Key::Space};
-  std::atomic<bool> done{false};
-  std::thread poster([&] {
+  WhileWindowWaits(game.stack.host, [&] {
     for (int i = 0; i < keys; ++i) {
       PostKey(game.stack.host, kLoop[i / 2 % std::size(kLoop)], i % 2 == 0);
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    done = true;
-    game.stack.host.PostWakeUp();
   });
-  while (!done) game.stack.host.DoEvents();
-  poster.join();
 }
 
 // Percent of a core the server's processes use over the wait.
@@ -202,9 +190,9 @@ Figure Measure(const Settings& settings, const Server& server) {
     resumed.push_back(toMix + ahead);
   }
   double gameIdle = 0;
-  const double serverIdle =
-      ServerUse(server, [&] { gameIdle = CoreUseOver([] { RunEventLoopFor(kIdleMs); }); });
-  const Summary menu = MenuIdleCpu(game, 1, kIdleMs);
+  const double serverIdle = ServerUse(
+      server, [&] { gameIdle = CoreUseOver(1, [] { RunEventLoopFor(kIdleMs); }).total[0]; });
+  const double menu = MeasureMenuIdle(game, 1, kIdleMs).total[0];
   if (game.form.FormMode != game::kModeGame) throw std::runtime_error("the game is not walking");
   const int before = ReadLog(server.log).underruns;
   {
@@ -229,12 +217,12 @@ Figure Measure(const Settings& settings, const Server& server) {
       Summarize(held), std::nullopt);
   figure.target = "median <= 6 ms, p95 <= 10 ms; idle < 1 % of a core; no underrun";
   figure.met = figure.value.median <= 6.0 && figure.value.p95 <= 10.0 && gameIdle < 1.0 &&
-               menu.median < 1.0 && underruns == 0;
+               menu < 1.0 && underruns == 0;
   const Summary resume = Summarize(resumed);
   figure.note = "first step after the mixer slept: median " + Fixed(resume.median, 2) +
                 " ms, p95 " + Fixed(resume.p95, 2) + " ms (n=" + std::to_string(resume.count) +
                 ")\n      idle 10 s: the game in \"game\" mode " + Fixed(gameIdle, 2) +
-                " %, in its menu " + Fixed(menu.median, 2) + " %; the server meanwhile " +
+                " %, in its menu " + Fixed(menu, 2) + " %; the server meanwhile " +
                 Fixed(serverIdle, 2) + " %, before the game came " + Fixed(serverAlone, 2) +
                 " %\n      " + std::to_string(underruns) + " underrun(s) in a storm of " +
                 std::to_string(settings.stormKeys) +
@@ -244,19 +232,18 @@ Figure Measure(const Settings& settings, const Server& server) {
 
 }  // namespace
 
-void ServerLatency(Report& report, const Settings& settings) {
+void ServerLatency(std::ostream& out, const Settings& settings) {
   const std::vector<Server> servers = Servers();
   if (servers.empty()) {
-    report.Say("[1d] key to sink on a sound server: not measured, no server was started for it");
+    out << "[1d] key to sink on a sound server: not measured, no server was started for it"
+        << std::endl;
     return;
   }
   // SDL reads its driver each time the audio opens; the other figures go on
-  // with the dummy driver.
+  // with the dummy driver (a failure here ends the run).
   setenv("SDL_AUDIODRIVER", "pulseaudio", 1);
-  struct Back {
-    ~Back() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
-  } back;
-  for (const Server& server : servers) report.Add(Measure(settings, server));
+  for (const Server& server : servers) Print(out, Measure(settings, server));
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
 }  // namespace bench

@@ -13,9 +13,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <istream>
-#include <memory>
-#include <stdexcept>
-#include <string>
 
 #include "app/RunProgram.h"
 #include "bench/Figures.h"
@@ -50,44 +47,40 @@ int StartUpChild(int argc, char** argv) {
     std::printf("%lld\n", static_cast<long long>(mainReached - launched));
     return 0;
   }
-  // The probe hears each clip just after the mixer is handed it; the first
+  // The watch hears each clip just after the mixer is handed it; the first
   // one ends the child.
-  std::unique_ptr<PlayProbe> probe;
+  std::unique_ptr<sound::PlayWatch> watch;
   int qtArgc = 1;
   return app::RunProgram(
       qtArgc, argv, game::kProgramName,
       [&](platform::WindowHost& host, sound::SoundDevice& device,
           const std::filesystem::path&) -> std::unique_ptr<platform::WindowEvents> {
-        probe = std::make_unique<PlayProbe>(device);
-        probe->onPlay = [&](sound::ClipSlot slot, const std::string& name) {
-          if (slot != sound::ClipSlot::Current) return;
+        watch = std::make_unique<sound::PlayWatch>(device, [&](const sound::PlayedClip& clip) {
+          if (clip.slot != sound::ClipSlot::Current) return;
           const int64_t heard = NowNs();
           std::printf("%lld %lld %s\n", static_cast<long long>(mainReached - launched),
-                      static_cast<long long>(heard - launched), name.c_str());
+                      static_cast<long long>(heard - launched), clip.file.string().c_str());
           std::fflush(stdout);
           std::_Exit(0);
-        };
-        return std::make_unique<game::frmMain>(host, *probe, ProgramFolder());
+        });
+        return std::make_unique<game::frmMain>(host, *watch, ProgramFolder());
       });
 }
 
-void StartUp(Report& report, const Settings& settings) {
+void StartUp(std::ostream& out, const Settings& settings) {
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
-  ScratchFolder folder("startup");
-  const std::filesystem::path out = folder.path / "child.txt";
+  const fake::TempFolder folder;
+  const std::filesystem::path written = folder / "child.txt";
   // The first launches fill the file cache; they are not counted.
-  Launch(self, kMainChild, out);
-  Launch(self, kGameChild, out);
-  std::vector<double> toMain;
-  std::vector<double> toIntro;
-  std::vector<double> toMainInGame;
+  Launch(self, kMainChild, written);
+  Launch(self, kGameChild, written);
+  std::vector<double> toMain, toIntro, toMainInGame;
   std::string clip;
   for (int run = 0; run < settings.startUpRuns; ++run) {
-    double mainNs = 0;
-    double mainInGameNs = 0;
-    double heardNs = 0;
-    Launch(self, kMainChild, out) >> mainNs;
-    if (!std::getline(Launch(self, kGameChild, out) >> mainInGameNs >> heardNs >> std::ws, clip)) {
+    double mainNs = 0, mainInGameNs = 0, heardNs = 0;
+    Launch(self, kMainChild, written) >> mainNs;
+    if (!std::getline(Launch(self, kGameChild, written) >> mainInGameNs >> heardNs >> std::ws,
+                      clip)) {
       throw std::runtime_error("the game child wrote no clip");
     }
     toMain.push_back(mainNs / 1e6);
@@ -102,7 +95,7 @@ void StartUp(Report& report, const Settings& settings) {
   figure.note = "of which launch to main(): median " + Fixed(mainInGame.median, 1) +
                 " ms; the launch goes through sh -c exec, the default clip set, Qt offscreen, " +
                 "SDL dummy driver";
-  report.Add(figure);
+  Print(out, figure);
 }
 
 }  // namespace bench

@@ -2,8 +2,6 @@
 // the audio thread included) per second of wall time while a program waits.
 
 #include <ctime>
-#include <functional>
-#include <stdexcept>
 
 #include "bench/Figures.h"
 #include "game/GameTexts.h"
@@ -22,13 +20,6 @@ double CpuSeconds(clockid_t clock) {
   return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) / 1e9;
 }
 
-// Percent of one core spent over a wait: by the whole process, and by the
-// window thread alone (the rest is SDL's audio thread mixing the output).
-struct CoreUse {
-  std::vector<double> total;
-  std::vector<double> window;
-};
-
 struct CoreMeter {
   void Start() {
     processSeconds = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
@@ -40,17 +31,9 @@ struct CoreMeter {
     use.total.push_back(100.0 * (CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - processSeconds) / seconds);
     use.window.push_back(100.0 * (CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - threadSeconds) / seconds);
   }
-  double processSeconds = 0;
-  double threadSeconds = 0;
+  double processSeconds = 0, threadSeconds = 0;
   int64_t wallNs = 0;
 };
-
-void Measure(CoreUse& use, const std::function<void()>& wait) {
-  CoreMeter meter;
-  meter.Start();
-  wait();
-  meter.Stop(use);
-}
 
 Figure WaitFigure(const std::string& id, const std::string& name, const CoreUse& use,
                   const Summary& spin) {
@@ -63,16 +46,29 @@ Figure WaitFigure(const std::string& id, const std::string& name, const CoreUse&
   return figure;
 }
 
+}  // namespace
+
+CoreUse CoreUseOver(int runs, const std::function<void()>& wait) {
+  CoreUse use;
+  for (int run = 0; run < runs; ++run) {
+    CoreMeter meter;
+    meter.Start();
+    wait();
+    meter.Stop(use);
+  }
+  return use;
+}
+
 CoreUse MeasureMenuIdle(GameSession& game, int runs, int waitMs) {
   CoreUse samples;
   for (int run = 0; run < runs; ++run) {
-    bool armed = false;
-    bool measured = false;
+    bool armed = false, measured = false;
     CoreMeter meter;
     // The menu speaks its first entry once its opening clip is over; from
     // half a second later it sits idle, and is measured.
-    game.stack.device.onPlay = [&](sound::ClipSlot slot, const std::string&) {
-      if (armed || slot != sound::ClipSlot::Announcement || game.form.FormMode != game::kModeMenu) {
+    game.stack.device.onPlay = [&](const sound::PlayedClip& clip) {
+      if (armed || clip.slot != sound::ClipSlot::Announcement ||
+          game.form.FormMode != game::kModeMenu) {
         return;
       }
       armed = true;
@@ -99,59 +95,38 @@ CoreUse MeasureMenuIdle(GameSession& game, int runs, int waitMs) {
   return samples;
 }
 
-}  // namespace
-
-Summary WaitingClip(Report& report, const Settings& settings) {
-  ClipStack waiting("wait");
+Summary WaitingClip(std::ostream& out, const Settings& settings) {
+  ClipStack waiting;
   RealStack& stack = waiting.stack;
-  const std::filesystem::path& folder = waiting.folder.path;
-  CopyTone(kWaitMs / 1000, folder, kWaitClip);
+  const std::filesystem::path& folder = waiting.folder.Path();
+  fake::WriteTone(folder / kWaitClip, kWaitMs);
   stack.host.ShowWindow();
   RunEventLoopFor(100);
 
   // The baseline: what a polling wait costs, on the same clip.
-  CoreUse spins;
-  for (int run = 0; run < settings.waitRuns; ++run) {
-    Measure(spins, [&] {
-      std::unique_ptr<sound::Clip> clip =
-          stack.device.CreateClip(folder / kWaitClip, sound::ClipSlot::Current);
-      if (!clip) throw std::runtime_error("cannot load the waiting clip");
-      clip->Play();
-      while (clip->IsPlaying()) ProcessPendingEvents();
-    });
-  }
-  const Summary spin = Summarize(spins.total);
-
-  CoreUse waits;
-  for (int run = 0; run < settings.waitRuns; ++run) {
-    Measure(waits, [&] { waiting.clips.PlayClipAndWait(kWaitClip, 0); });
-  }
-  report.Add(WaitFigure("2a", "CPU during a 3-second PlayClipAndWait", waits, spin));
+  const auto spinOnce = [&] {
+    std::unique_ptr<sound::Clip> clip =
+        stack.device.CreateClip(folder / kWaitClip, sound::ClipSlot::Current);
+    if (!clip) throw std::runtime_error("cannot load the waiting clip");
+    clip->Play();
+    while (clip->IsPlaying()) ProcessPendingEvents();
+  };
+  const Summary spin = Summarize(CoreUseOver(settings.waitRuns, spinOnce).total);
+  const CoreUse waits =
+      CoreUseOver(settings.waitRuns, [&] { waiting.clips.PlayClipAndWait(kWaitClip, 0); });
+  Print(out, WaitFigure("2a", "CPU during a 3-second PlayClipAndWait", waits, spin));
   return spin;
 }
 
-void WaitingInGame(Report& report, const Settings& settings, GameSession& game,
+void WaitingInGame(std::ostream& out, const Settings& settings, GameSession& game,
                    const Summary& spin) {
   if (game.form.FormMode != game::kModeGame) throw std::runtime_error("the game is not walking");
-  CoreUse walking;
-  for (int run = 0; run < settings.waitRuns; ++run) {
-    // The game between keys: its window's event loop, the 100 ms tick
-    // servicing the announcement queue.
-    Measure(walking, [] { RunEventLoopFor(kWaitMs); });
-  }
-  report.Add(WaitFigure("2c", "CPU of the game in \"game\" mode, no keys, 3 s", walking, spin));
-  report.Add(WaitFigure("2b", "CPU of the maze menu sitting idle, 3 s",
+  // The game between keys: its window's event loop, the 100 ms tick
+  // servicing the announcement queue.
+  const CoreUse walking = CoreUseOver(settings.waitRuns, [] { RunEventLoopFor(kWaitMs); });
+  Print(out, WaitFigure("2c", "CPU of the game in \"game\" mode, no keys, 3 s", walking, spin));
+  Print(out, WaitFigure("2b", "CPU of the maze menu sitting idle, 3 s",
                         MeasureMenuIdle(game, settings.waitRuns, kWaitMs), spin));
-}
-
-Summary MenuIdleCpu(GameSession& game, int runs, int waitMs) {
-  return Summarize(MeasureMenuIdle(game, runs, waitMs).total);
-}
-
-double CoreUseOver(const std::function<void()>& wait) {
-  CoreUse use;
-  Measure(use, wait);
-  return use.total.front();
 }
 
 }  // namespace bench

@@ -12,7 +12,6 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
-#include <string>
 
 #include "bench/Figures.h"
 
@@ -35,8 +34,7 @@ void Allow(const char* figure, unsigned seconds = 180) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int child = bench::StartUpChild(argc, argv);
-  if (child >= 0) return child;
+  if (const int child = bench::StartUpChild(argc, argv); child >= 0) return child;
 
   bench::Settings settings;
   for (int i = 1; i < argc; ++i) {
@@ -50,37 +48,40 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  bench::UseHeadlessPlatform();
+  // The real stack runs headless whatever the environment says: Qt's
+  // offscreen platform, SDL's dummy audio driver.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("SDL_AUDIODRIVER", "dummy");
   QApplication application(argc, argv);
-  bench::Report report(std::cout);
-  report.Say(
-      "Tarnwick benchmark: Qt offscreen platform, SDL2_mixer on its dummy driver.\n"
-      "Times are wall-clock; processor use is user+system time of the whole process\n"
-      "(every thread, the audio thread included) per second of wall time.\n");
+  std::ostream& out = std::cout;
+  out << "Tarnwick benchmark: Qt offscreen platform, SDL2_mixer on its dummy driver.\n"
+         "Times are wall-clock; processor use is user+system time of the whole process\n"
+         "(every thread, the audio thread included) per second of wall time.\n"
+      << std::endl;
   std::signal(SIGALRM, TimeIsUp);
   try {
     Allow("2a");
-    const bench::Summary spin = bench::WaitingClip(report, settings);
+    const bench::Summary spin = bench::WaitingClip(out, settings);
     {
       Allow("game start");
       bench::GameSession game;
       const double seconds = game.StartToGameMode();
-      report.Say("(the game played its intro and started maze 1 in " + bench::Fixed(seconds, 1) +
-                 " s)");
+      out << "(the game played its intro and started maze 1 in " << bench::Fixed(seconds, 1)
+          << " s)" << std::endl;
       Allow("1b");
-      bench::KeyToSoundGame(report, settings, game);
+      bench::KeyToSoundGame(out, settings, game);
       Allow("2c");
-      bench::WaitingInGame(report, settings, game, spin);
+      bench::WaitingInGame(out, settings, game, spin);
     }
     // A game started afresh on each sound server, and its storm.
     Allow("1d", 300 + settings.stormKeys / 100);
-    bench::ServerLatency(report, settings);
+    bench::ServerLatency(out, settings);
     Allow("3");
-    bench::StartUp(report, settings);
+    bench::StartUp(out, settings);
     Allow("4");
-    bench::ClipCreation(report, settings);
+    bench::ClipCreation(out, settings);
     Allow("5e");
-    bench::MazeCheckFigure(report, settings);
+    bench::MazeCheckFigure(out, settings);
   } catch (const std::exception& error) {
     std::cerr << "tarnwick_bench: " << error.what() << "\n";
     return 1;

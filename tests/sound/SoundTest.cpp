@@ -1,12 +1,15 @@
-// The pan law, numbers in words, the announcement queue's limit, and the
-// mixer's sleep through silence.
+// The pan law, numbers in words, the announcement queue's limit, the
+// mixer's sleep through silence, and the trace lines of what is heard.
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <sstream>
 #include <thread>
 
+#include "sound/ClipPlayback.h"
+#include "sound/ClipTrace.h"
 #include "sound/PanLaw.h"
 #include "sound/SilenceGate.h"
 #include "sound/SpokenNumbers.h"
@@ -117,6 +120,31 @@ TEST(SilenceGate, SleepsThroughSilenceAndWakesForEveryCall) {
   EXPECT_EQ(m.gate.Sleeps(), 2);
   m.sounding = false;
   EXPECT_TRUE(m.AsleepAfter(3));
+}
+
+// The end-to-end stories and the demonstration read these lines; the device
+// behind the watch still plays every clip and preloads every file.
+TEST(ClipTrace, WritesEachStartAsALineAndPassesEverythingOn) {
+  fake::Clock clock;
+  fake::FakeSound device(clock);
+  std::ostringstream out;
+  sound::PlayWatch watch(device, sound::TraceClips(out));
+  fake::TempFolder folder;
+  fake::WriteTone(folder / "go.wav", 100);
+  fake::WriteTone(folder / "step.wav", 100);
+  EXPECT_EQ(watch.CreateClip(folder / "missing.wav", sound::ClipSlot::Current), nullptr);
+  const auto go = watch.CreateClip(folder / "go.wav", sound::ClipSlot::Current);
+  const auto step = watch.CreateClip(folder / "step.wav", sound::ClipSlot::Step);
+  go->Play();
+  for (const int column : {1, 100}) {
+    step->SetPan(sound::StepPan(column));
+    step->Play();
+  }
+  watch.Preload(folder / "go.wav");
+  EXPECT_EQ(out.str(), "go\nstep at column 1\nstep at column 100\n");
+  ASSERT_EQ(device.heard.size(), 3u);
+  EXPECT_EQ(device.heard[2].pan, sound::StepPan(100));
+  EXPECT_EQ(device.preloaded, std::vector<std::string>{"go.wav"});
 }
 
 }  // namespace

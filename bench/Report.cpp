@@ -1,24 +1,11 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
-#include <ostream>
 #include <sstream>
 
 #include "bench/Figures.h"
 
 namespace bench {
-
-Summary Summarize(std::vector<double> samples) {
-  Summary summary;
-  summary.count = samples.size();
-  if (samples.empty()) return summary;
-  std::sort(samples.begin(), samples.end());
-  const size_t n = samples.size();
-  summary.median = n % 2 == 1 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-  const auto rank = static_cast<size_t>(std::ceil(0.95 * static_cast<double>(n)));
-  summary.p95 = samples[std::max<size_t>(rank, 1) - 1];
-  return summary;
-}
 
 Figure MakeFigure(std::string id, std::string name, std::string unit,
                   const std::vector<double>& samples, std::string baselineName, Summary baseline,
@@ -35,8 +22,6 @@ Figure MakeFigure(std::string id, std::string name, std::string unit,
     target << "p95 < " << *p95Limit << " " << figure.unit;
     figure.target = target.str();
     figure.met = figure.value.p95 < *p95Limit;
-  } else {
-    figure.target = "none set";
   }
   return figure;
 }
@@ -59,19 +44,14 @@ std::string Pair(const Summary& s) {
 
 }  // namespace
 
-void Report::Add(const Figure& figure) {
-  out_ << "[" << figure.id << "] " << figure.name << ", in " << figure.unit << ":\n"
-       << "      " << Pair(figure.value) << "\n"
-       << "      baseline, " << figure.baselineName << ": " << Pair(figure.baseline) << "\n"
-       << "      target: " << figure.target << " -> "
-       << (figure.met ? (*figure.met ? "MET" : "MISSED") : "-") << "\n";
-  if (!figure.note.empty()) out_ << "      " << figure.note << "\n";
-  out_.flush();
-}
-
-void Report::Say(const std::string& text) {
-  out_ << text << "\n";
-  out_.flush();
+void Print(std::ostream& out, const Figure& figure) {
+  out << "[" << figure.id << "] " << figure.name << ", in " << figure.unit << ":\n"
+      << "      " << Pair(figure.value) << "\n"
+      << "      baseline, " << figure.baselineName << ": " << Pair(figure.baseline) << "\n"
+      << "      target: " << figure.target << " -> "
+      << (figure.met ? (*figure.met ? "MET" : "MISSED") : "-") << "\n";
+  if (!figure.note.empty()) out << "      " << figure.note << "\n";
+  out.flush();
 }
 
 }  // namespace bench
