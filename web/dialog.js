@@ -4,7 +4,6 @@
 // another than the one it read last, and a dialog often follows the same
 // dialog (a prompt asked again after a bad entry, one question after
 // another).
-import { handOn } from './focus.js';
 
 export function createDialogs({ template, area, isRunning, onAnswer }) {
   template.remove();
@@ -22,13 +21,11 @@ export function createDialogs({ template, area, isRunning, onAnswer }) {
 
   // A message or question takes the focus itself, where Orca reads its title
   // and text (a focused button would be read alone), and Enter takes the
-  // first button. A prompt hands the focus on to its field, where Orca reads
-  // the prompt: Firefox does not report a field focused in the same update
-  // as the dialog appears. A digit typed meanwhile still lands in the field.
+  // first button. A prompt opens with the focus in its field, where Orca
+  // reads the prompt.
   function show(box) {
     box.element.showModal();
-    box.element.focus();
-    if (box.field) handOn(box.element, () => box.field.focus());
+    (box.field ?? box.element).focus();
   }
 
   function build(text, title, buttons, escapeAnswer, withField) {

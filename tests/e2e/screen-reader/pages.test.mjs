@@ -20,6 +20,8 @@ async function openPage(url) {
   return { orca, browser, page };
 }
 
+const focusedId = (page) => page.evaluate(() => document.activeElement.id);
+
 // Presses a key that is the program's: Orca passes it on and the program
 // plays `clip` for it.
 async function programHears(orca, page, key, clip) {
@@ -51,7 +53,12 @@ test(`the game's page under Orca in ${BROWSER}`, async () => {
   }
 });
 
-test(`the editor's page under Orca in ${BROWSER}`, async () => {
+// Firefox: the first prompt is not read yet. It opens as the program starts,
+// and Orca, handling the new dialog before the focus change, takes the field
+// for its focus already and says nothing.
+const editorTodo = BROWSER === 'firefox' ? "Orca in Firefox does not read the first prompt yet" : false;
+
+test(`the editor's page under Orca in ${BROWSER}`, { todo: editorTodo }, async () => {
   const site = await serve(process.env.TARNWICK_SITE);
   const { orca, browser, page } = await openPage(`${site.url}loomsel.html`);
   try {
@@ -61,8 +68,10 @@ test(`the editor's page under Orca in ${BROWSER}`, async () => {
     orca.type('abc');
     orca.key('Return');
     await orca.said(/Please enter the number of the maze you would like to edit or create/);
-    // Typed at once, as soon as the prompt is heard, the digit goes into the field.
-    orca.type('9');
+    assert.equal(await focusedId(page), 'dialog-field', 'the prompt asked again has the focus in its field');
+    // Typed as soon as the prompt is heard, a digit that browse mode would
+    // take for a heading level goes into the field: Orca is in focus mode.
+    orca.type('6');
     orca.key('Return');
     await orca.said(/^Location: 1, 1 - Loomsel embedded/);
 
