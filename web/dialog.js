@@ -5,6 +5,10 @@
 // dialog (a prompt asked again after a bad entry, one question after
 // another).
 
+// After the prompt is shown and drawn twice, how long before its field takes
+// the focus: long enough for a screen reader to take in the new dialog.
+const FIELD_AFTER_MS = 150;
+
 export function createDialogs({ template, area, isRunning, onAnswer }) {
   template.remove();
   let current = null;
@@ -21,11 +25,35 @@ export function createDialogs({ template, area, isRunning, onAnswer }) {
 
   // A message or question takes the focus itself, where Orca reads its title
   // and text (a focused button would be read alone), and Enter takes the
-  // first button. A prompt opens with the focus in its field, where Orca
-  // reads the prompt.
+  // first button. A prompt shows first, inert and unfocused, and its field
+  // takes the focus once the browser has reported the new dialog: focused in
+  // the same report, Orca takes the field for its focus already while
+  // handling the dialog, and reads nothing. In the field Orca reads the
+  // prompt and switches to focus mode.
   function show(box) {
+    if (!box.field) {
+      box.element.showModal();
+      box.element.focus();
+      return;
+    }
+    box.element.removeAttribute('tabindex');
+    box.element.inert = true;
     box.element.showModal();
-    (box.field ?? box.element).focus();
+    let entered = false;
+    const enter = () => {
+      if (entered) return;
+      entered = true;
+      document.removeEventListener('keydown', enter, true);
+      box.element.inert = false;
+      if (box === current && answer < 0) box.field.focus();
+    };
+    // A key pressed meanwhile enters the field first, so that it lands there.
+    document.addEventListener('keydown', enter, true);
+    const twoFrames = (then) => requestAnimationFrame(() => requestAnimationFrame(then));
+    twoFrames(() => {
+      if (!entered) box.element.inert = false;
+      twoFrames(() => setTimeout(enter, FIELD_AFTER_MS));
+    });
   }
 
   function build(text, title, buttons, escapeAnswer, withField) {

@@ -53,12 +53,7 @@ test(`the game's page under Orca in ${BROWSER}`, async () => {
   }
 });
 
-// Firefox: the first prompt is not read yet. It opens as the program starts,
-// and Orca, handling the new dialog before the focus change, takes the field
-// for its focus already and says nothing.
-const editorTodo = BROWSER === 'firefox' ? "Orca in Firefox does not read the first prompt yet" : false;
-
-test(`the editor's page under Orca in ${BROWSER}`, { todo: editorTodo }, async () => {
+test(`the editor's page under Orca in ${BROWSER}`, async () => {
   const site = await serve(process.env.TARNWICK_SITE);
   const { orca, browser, page } = await openPage(`${site.url}loomsel.html`);
   try {

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # The screen-reader tests: both desktop programs, then both pages in chromium
-# and in firefox, each under Orca (session.sh); in firefox the editor's page
-# is a known gap (todo: its first prompt is not read). Builds the site and
-# installs puppeteer-core from the lock file, as the browser tests do.
+# and in firefox, each under Orca (session.sh). Builds the site and installs
+# puppeteer-core from the lock file, as the browser tests do.
 #
 #   tests/e2e/screen-reader/run.sh <native build folder>
 set -euo pipefail

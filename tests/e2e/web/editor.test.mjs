@@ -85,6 +85,8 @@ test('a maze made in the editor survives a failed save, then plays in the game',
   const { page, errors } = await startGame(chromium.browser, site.url, 'loomsel.html',
     'dialog[open]');
   await dialogSays(page, NUMBER_PROMPT);
+  // The field takes the focus once the browser has reported the new dialog.
+  await page.waitForFunction(() => document.activeElement.id === 'dialog-field', { timeout: 2000 });
   const nodes = await accessibleNodes(page);
   const prompt = nodes.find((node) => node.role === 'dialog');
   assert.equal(prompt?.description, NUMBER_PROMPT);
