@@ -38,11 +38,14 @@ wine_program_folder() {
 
 # Records the null sink to a raw file (44.1 kHz, stereo, signed 16-bit), then
 # starts the program from another folder: it must find its files beside
-# itself. Sets E2E_PID.
+# itself. Sets E2E_PID. The recording's first bytes come a second or more
+# after parec starts; what plays before then is never recorded, so the
+# program starts only once they have come.
 wine_start() {  # wine_start <folder> <program> <audio-file>
   parec -d recorded.monitor --latency-msec=10 --format=s16le --rate=44100 --channels=2 --raw \
     >"$3" 2>"$E2E_TMP/parec.log" &
   E2E_PIDS+=($!)
+  e2e_until 10 e2e_recorded "$3" 0 || e2e_fail "the recording did not start"
   (cd "$E2E_TMP" && exec wine "$1/$2.exe") >"$E2E_TMP/$2.out" 2>"$E2E_TMP/$2.err" &
   E2E_PID=$!
   E2E_PIDS+=("$E2E_PID")
