@@ -28,7 +28,7 @@ std::vector<double> Sample(int runs, const std::function<void()>& action, double
 
 std::filesystem::path ProgramFolder() { return TARNWICK_PROGRAM_DIR; }
 
-RealStack::RealStack() {
+RealStack::RealStack(int bufferFrames) : sdl(bufferFrames) {
   // Key events name the keyboard they come from; made on first use, it must
   // be made here on the window thread, not by a thread that posts keys.
   QInputDevice::primaryKeyboard();
@@ -78,7 +78,8 @@ ClipStack::ClipStack() : clips(stack.device, stack.benchHost, folder.Path()) {
   if (!clips.StartUp(reason)) throw std::runtime_error(reason);
 }
 
-GameSession::GameSession() : form(stack.benchHost, stack.device, folder.Path()), probe(form) {
+GameSession::GameSession(int bufferFrames)
+    : stack(bufferFrames), form(stack.benchHost, stack.device, folder.Path()), probe(form) {
   // The window reads its folder only once it loads.
   PrepareGameFolder(ProgramFolder(), folder.Path());
   stack.host.Attach(probe);

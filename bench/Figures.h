@@ -62,7 +62,7 @@ class BenchHost final : public platform::WindowHost {
 // every clip end wakes the host's yield. The programs play through the
 // watch, which tells each clip handed to the mixer.
 struct RealStack {
-  RealStack();
+  explicit RealStack(int bufferFrames = sound::SdlSoundDevice::kBufferFrames);
   platform::QtWindowHost host{"Tarnwick"};
   BenchHost benchHost{host};
   // After the host, so it closes (and stops posting wake-ups) first.
@@ -101,7 +101,7 @@ class EntryProbe final : public platform::WindowEvents {
 // The real game on the real stack, in a folder with the default clip set and
 // one open maze, brought into "game" mode by keys posted to its window.
 struct GameSession {
-  GameSession();
+  explicit GameSession(int bufferFrames = sound::SdlSoundDevice::kBufferFrames);
   // Runs the game's load: the intro plays to its end, then Enter is pressed
   // until the menu has started maze 1. Returns the seconds it took.
   double StartToGameMode();
@@ -167,6 +167,8 @@ struct Settings {
   // releases 1 ms apart.
   int serverSteps = 200;
   int stormKeys = 20'000;
+  // The mixer buffer of the sound-server figure.
+  int bufferFrames = sound::SdlSoundDevice::kBufferFrames;
 };
 
 // 1: key to sound through the real game in "game" mode.

@@ -162,7 +162,7 @@ double ServerUse(const Server& server, const std::function<void()>& wait) {
 Figure Measure(const Settings& settings, const Server& server) {
   setenv("PULSE_SERVER", server.address.c_str(), 1);
   const double serverAlone = ServerUse(server, [] { RunEventLoopFor(3000); });
-  GameSession game;
+  GameSession game(settings.bufferFrames);
   game.StartToGameMode();
   const double granted = ReadLog(server.log).grantedMs;
   // A step to the right or back: its key to its mix, plus what the server
@@ -208,7 +208,7 @@ Figure Measure(const Settings& settings, const Server& server) {
   const LogCount log = ReadLog(server.log);
   const int underruns = log.underruns - before;
 
-  const int frames = sound::SdlSoundDevice::kBufferFrames;
+  const int frames = settings.bufferFrames;
   Figure figure = MakeFigure(
       "1d", "Key to sink on " + server.name + ", " + std::to_string(frames) + "-frame buffer", "ms",
       total,

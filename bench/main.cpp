@@ -1,7 +1,9 @@
 // The benchmark: every figure, with its median, 95th percentile, baseline
-// and target, in one run. Usage: tarnwick_bench [--quick] [--storm-keys N]
-// (--quick takes fewer samples, for a first look; N is the number of key
-// events in each storm on a sound server, 20000 unless told).
+// and target, in one run. Usage:
+//   tarnwick_bench [--quick] [--storm-keys N] [--buffer-frames N]
+// (--quick takes fewer samples, for a first look; the storm's N is the number
+// of key events in each storm on a sound server, 20000 unless told; the
+// buffer's N is the mixer buffer on the servers, the programs' 128 unless told).
 
 #include <unistd.h>
 
@@ -43,8 +45,10 @@ int main(int argc, char** argv) {
       settings = {300, 2, 5, 100, 3, 100, 4000};
     } else if (arg == "--storm-keys" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
       settings.stormKeys = std::atoi(argv[++i]);
+    } else if (arg == "--buffer-frames" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
+      settings.bufferFrames = std::atoi(argv[++i]);
     } else {
-      std::cerr << "usage: tarnwick_bench [--quick] [--storm-keys N]\n";
+      std::cerr << "usage: tarnwick_bench [--quick] [--storm-keys N] [--buffer-frames N]\n";
       return 2;
     }
   }

@@ -28,7 +28,8 @@ class SdlSoundDevice final : public SoundDevice {
   // while the game is quiet.
   static constexpr int kBufferFrames = 128;
 
-  // Another buffer size is for measuring only: the programs use the one above.
+  // Another buffer size is for measuring only (the benchmark's
+  // --buffer-frames): the programs use the one above.
   explicit SdlSoundDevice(int bufferFrames = kBufferFrames);
   ~SdlSoundDevice() override;
   SdlSoundDevice(const SdlSoundDevice&) = delete;
