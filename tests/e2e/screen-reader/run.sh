@@ -1,15 +1,9 @@
 #!/usr/bin/env bash
 # The screen-reader tests: both desktop programs, then both pages in chromium
-# and in firefox, each under Orca (session.sh). Builds the site and installs
-# puppeteer-core from the lock file, as the browser tests do.
+# and in firefox, each under Orca (session.sh).
 #
 #   tests/e2e/screen-reader/run.sh <native build folder>
-set -euo pipefail
-root=$(cd "$(dirname "$0")/../../.." && pwd)
-native=$(cd "${1:?usage: run.sh <native build folder>}" && pwd)
-cd "$root"
-site=$(scripts/site)
-PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
+source "$(dirname "$0")/../site.sh"
 export TARNWICK_SITE=$site TARNWICK_PROGRAM_DIR=$native/bin
 # A session for each: Orca can be left waiting on a program that has closed.
 status=0

@@ -1,17 +1,10 @@
 #!/usr/bin/env bash
-# The browser tests: builds the site, installs puppeteer-core from the lock
-# file (it never fetches a browser: Debian's chromium and firefox-esr are
-# used), then runs every *.test.mjs here against the served site in
+# The browser tests: every *.test.mjs here against the served site in
 # chromium, and the story again in firefox. The story walks its mazes with
 # the route finder of the native build given.
 #
 #   tests/e2e/web/run.sh <native build folder>
-set -euo pipefail
-root=$(cd "$(dirname "$0")/../../.." && pwd)
-native=$(cd "${1:?usage: run.sh <native build folder>}" && pwd)
-cd "$root"
-site=$(scripts/site)
-PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
+source "$(dirname "$0")/../site.sh"
 mazeroute=$(find "$native" -name mazeroute -type f -perm -u+x | head -n 1)
 [ -n "$mazeroute" ] || { echo "no mazeroute in $native" >&2; exit 1; }
 export TARNWICK_SITE=$site TARNWICK_MAZEROUTE=$mazeroute
