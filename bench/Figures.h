@@ -20,7 +20,7 @@
 #include "sound/ClipPlayback.h"
 #include "sound/PlayWatch.h"
 #include "sound/SdlSoundDevice.h"
-#include "tests/support/Fakes.h"
+#include "tests/support/Files.h"
 
 namespace bench {
 

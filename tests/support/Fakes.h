@@ -16,6 +16,7 @@
 #include "maze/Grid.h"
 #include "platform/WindowHost.h"
 #include "sound/SoundDevice.h"
+#include "tests/support/Files.h"
 
 namespace fake {
 
@@ -121,27 +122,6 @@ class FakeHost : public platform::WindowHost {
   int64_t nextTick_ = 0;
   int64_t lastActivity_ = 0;
 };
-
-// A folder of its own under the system's temporary folder, removed at the end.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
-
-// A WAV clip of a steady tone: 16-bit mono at 22050 Hz.
-void WriteTone(const std::filesystem::path& file, int64_t ms, double hertz = 440.0);
-void WriteFile(const std::filesystem::path& file, const std::string& bytes);
-std::string ReadFile(const std::filesystem::path& file);
-// A maze file of the tests' own fixtures (tests/fixtures).
-std::filesystem::path Fixture(const std::string& name);
 
 // Rows of text become the top rows of the grid: '#' wall, ' ' floor, 'S'
 // start, 'G' goal, 'a' to 't' keys 1 to 20, 'A' to 'T' doors 1 to 20 (but
