@@ -38,7 +38,7 @@ wine_program_folder() {
 
 # Records the null sink to a raw file (44.1 kHz, stereo, signed 16-bit), then
 # starts the program from another folder: it must find its files beside
-# itself. Sets E2E_PID. The recording's first bytes come a second or more
+# itself. Sets E2E_PID. The recording's first bytes come up to two seconds
 # after parec starts; what plays before then is never recorded, so the
 # program starts only once they have come.
 wine_start() {  # wine_start <folder> <program> <audio-file>
