@@ -8,12 +8,14 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <string_view>
 
 #include "bench/Figures.h"
 
@@ -39,10 +41,14 @@ int main(int argc, char** argv) {
   if (const int child = bench::StartUpChild(argc, argv); child >= 0) return child;
 
   bench::Settings settings;
+  // --quick first, wherever it stands, so that the options beside it hold.
+  if (std::find(argv + 1, argv + argc, std::string_view("--quick")) != argv + argc) {
+    settings = {300, 2, 5, 100, 3, 100, 4000};
+  }
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--quick") {
-      settings = {300, 2, 5, 100, 3, 100, 4000};
+      continue;
     } else if (arg == "--storm-keys" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
       settings.stormKeys = std::atoi(argv[++i]);
     } else if (arg == "--buffer-frames" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
